@@ -1,0 +1,57 @@
+// Keys and the mouse watch.
+#include <cstdlib>
+
+#include "app/diaporama.h"
+#include "plateforme/plateforme.h"
+
+namespace nocturo {
+
+void Tdiapo::FormKeyUp(int touche) {
+    Plateforme& p = plateforme();
+    touche_appuyee = true;
+    derniere_touche = touche;
+    if (touche == VK_ECHAP || touche == VK_Q) quitter();
+    if (touche == VK_F3) return;  // the current-directory slideshow comes with the tools
+    if (derniere_touche == VK_ESPACE) {
+        indicateur(false);
+        derniere_touche = 0;
+        Panel1.definir_visible(!Panel1.visible());
+        Panel1.definir_haut(hauteur_ecran - Panel1.hauteur() - 12);
+        if (!Panel1.visible()) {
+            Panel3.definir_visible(false);
+            Panel2.definir_visible(false);
+            forme_courte();
+        }
+        if (Panel1.visible()) {
+            defilement_actif = false;
+            p.definir_curseur_ecran(curseur_normal);
+        } else {
+            rejouer_historique();
+            defilement_actif = true;
+            p.definir_curseur_ecran(CURSEUR_AUCUN);
+        }
+        boucle_diaporama();
+    }
+    if (derniere_touche == VK_GAUCHE || derniere_touche == VK_DROITE) boucle_diaporama();
+}
+
+void Tdiapo::Timer1Timer() {
+    Plateforme& p = plateforme();
+    const Point pointeur = p.position_curseur();
+    ++nb_tops;
+    const double dx = std::abs(pointeur.x - souris_x_prec);
+    const double t = p.maintenant();
+    double dt = t - instant_prec;
+    if (dt == 0) dt = 10000;  // two ticks in the same instant: no division by zero
+    const double vitesse = dx / dt / 1000000;
+    if (!Panel1.visible() && nb_tops > 1 && vitesse > vmax) quitter();
+    souris_x_prec = pointeur.x;
+    instant_prec = t;
+}
+
+void Tdiapo::Panel_continuer_clik() {
+    sauver_parametres();
+    FormKeyUp(VK_ESPACE);
+}
+
+}  // namespace nocturo

@@ -1,0 +1,152 @@
+// The slideshow window's life: creation, start-up sequence, activation, the quit path.
+#include "app/diaporama.h"
+
+#include <exception>
+
+#include "plateforme/plateforme.h"
+#include "settings/parametres.h"
+#include "util/erreurs.h"
+#include "util/texte.h"
+
+namespace nocturo {
+
+Tdiapo::Tdiapo(std::string lettre) : lettre_mode(std::move(lettre)) {
+    construire_controles();
+    lier_gestionnaires();
+}
+
+void Tdiapo::executer(const std::function<void()>& gestionnaire) {
+    try {
+        gestionnaire();
+    } catch (const std::exception& e) {
+        plateforme().message(e.what());
+    }
+}
+
+void Tdiapo::FormCreate() {
+    Plateforme& p = plateforme();
+    forme.double_tampon = true;
+    forme.couleur = NOIR;
+    largeur_ecran = p.largeur_ecran();
+    hauteur_ecran = p.hauteur_ecran();
+    forme.bornes.largeur = largeur_ecran;
+    forme.bornes.hauteur = hauteur_ecran;
+    forme.maximisee = true;
+    table_images.clear();
+    nb_images = 0;
+    Label3.definir_legende("paramètre ligne de commande = <" + lettre_mode + ">");
+    ListBox_rep.vider();
+    index_rep.clear();
+    ListBox_passee.vider();
+    forme.bornes.gauche = (p.largeur_ecran() - forme.bornes.largeur) / 2;
+    forme.bornes.haut = (p.hauteur_ecran() - forme.bornes.hauteur) / 2;
+    forme.sans_bordure = true;
+    forme.apercu_touches = true;
+    derniere_touche = 0;
+    curseur_normal = p.curseur_ecran();
+    Label_etat.definir_legende(p.ecran_veille_actif() ? "actif" : "inactif");
+    const std::string delai = std::to_string(p.delai_ecran_veille());
+    Label_delai.definir_legende(delai + " s");
+    Edit1.definir_texte(delai);
+    touche_appuyee = sauver_en_quittant = reinitialiser_en_quittant = false;
+    nb_historique_sauve = 300;
+    vmax = 100;
+    instant_prec = p.maintenant();
+    nb_tops = 0;
+    zoom_max10 = 16;
+    inc_dx = 10;
+    nb_entrees_vues = 0;
+    capacite_historique = 32766;
+    indice_historique = -1;
+    Panel1.definir_visible(false);
+    const Bornes& b = CheckListBox_rep.bornes();
+    Bevel1.definir_bornes(b.gauche - 1, b.haut - 1, b.largeur + 2, b.hauteur + 2);
+    SpeedButton_valider_filtre.definir_legende("Valider les\nfiltres");
+    Edit_rayon_rnd.definir_indice(Label9.indice());
+    Edit_nb_fouille.definir_indice(Label17.indice());
+    Edit_indice_non_aleatoire.definir_indice(Label18.indice());
+    Edit_vmax.definir_indice(Label10.indice());
+    ListBox_passee.definir_visible(false);
+    ListBox_rep.definir_visible(false);
+    p.definir_curseur_ecran(CURSEUR_AUCUN);
+    Label4.definir_visible(false);
+    defilement_actif = true;
+    forme.modifiee();
+    if (forme.sur_afficher) forme.sur_afficher();
+    FormActivate();
+    sequence_demarrage();
+    Label_an.definir_legende("");
+    Label_an.definir_bornes(largeur_ecran - Label_an.largeur(), 0, Label_an.largeur(), Label_an.hauteur());
+    Label_options.definir_legende("");
+    Label_options.definir_bornes(largeur_ecran - Label_options.largeur(), 30, Label_options.largeur(),
+                                 Label_options.hauteur());
+    rejeu_en_cours = false;
+}
+
+void Tdiapo::sequence_demarrage() {
+    Plateforme& p = plateforme();
+    p.definir_curseur_ecran(CURSEUR_AUCUN);
+    Label6.definir_legende(TEXTE_PATIENTEZ);
+    forme.couleur = GRIS;
+    forme.modifiee();
+    charger_parametres();
+    lire_fichier_exclusions();
+    if (p.fichier_existe(FICHIER_MARQUEUR)) {
+        if (p.fichier_existe(FICHIER_CACHE_IMAGES) && p.fichier_existe(FICHIER_CACHE_REP)) {
+            charger_catalogue();
+        } else {
+            scanner_catalogue();
+            sauver_catalogue();
+        }
+    } else {
+        p.supprimer_fichier(FICHIER_HISTORIQUE);
+        lire_fichier_exclusions();
+        scanner_catalogue();
+        sauver_catalogue();
+    }
+    Panel1.definir_visible(false);
+    defilement_actif = true;
+    p.definir_curseur_ecran(CURSEUR_AUCUN);
+    boucle_diaporama();
+}
+
+void Tdiapo::FormActivate() {
+    Label11.definir_legende("Nocturo 3.4");
+    ListBox_rep_exclu.vider();
+    ListBox_rep_nom_fic_exclu.vider();
+    indicateur(false);
+    param_charger(ListBox_param, FICHIER_PARAMETRES);
+    CheckBox_grand_menu.definir_coche(param_lire_bool(ListBox_param, "CheckBox_grand_menu.Checked", "false"));
+    if (CheckBox_grand_menu.coche())
+        forme_longue();
+    else
+        forme_courte();
+}
+
+void Tdiapo::quitter() {
+    Plateforme& p = plateforme();
+    if (reinitialiser_en_quittant) {
+        p.supprimer_fichier(FICHIER_MARQUEUR);
+        p.supprimer_fichier(FICHIER_REP_COURANT);
+    }
+    if (sauver_en_quittant) sauver_parametres();
+    table_images.clear();
+    table_images.shrink_to_fit();
+    p.montrer_curseur();
+    p.terminer(1);
+}
+
+void Tdiapo::aPanel_sauve_param_et_BD0_et_quitterClick() {
+    sauver_en_quittant = true;
+    reinitialiser_en_quittant = true;
+    sauver_parametres();
+    quitter();
+}
+
+void Tdiapo::Button_quitClick() {
+    Plateforme& p = plateforme();
+    p.placer_curseur(largeur_ecran / 2, hauteur_ecran / 2);
+    if (p.confirmer("\n     Quitter ?")) quitter();
+}
+
+}  // namespace nocturo

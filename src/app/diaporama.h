@@ -1,0 +1,284 @@
+// The slideshow window: every control, every setting and the handlers that tie them.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "catalogue/entree_image.h"
+#include "forme/controles.h"
+#include "plateforme/plateforme.h"
+
+namespace nocturo {
+
+// Virtual-key codes the window acts on.
+enum : int { VK_ECHAP = 27, VK_ESPACE = 32, VK_GAUCHE = 37, VK_DROITE = 39, VK_Q = 81, VK_F3 = 114 };
+
+// Data directory and its files.
+inline const std::string REP_DONNEES = "C:\\nocturo";
+inline const std::string FICHIER_MARQUEUR = "C:\\Nocturo\\effacez_moi_pour_reinitialiser.___";
+inline const std::string FICHIER_CACHE_REP = "C:\\Nocturo\\toutes_img_ListBox_rep.dat";
+inline const std::string FICHIER_CACHE_IMAGES = "C:\\Nocturo\\toutes_img._nf";
+inline const std::string FICHIER_HISTORIQUE = "C:\\nocturo\\img_affichees.lst";
+inline const std::string FICHIER_REP_COURANT = "C:\\nocturo\\image_rep_crt.txt";
+inline const std::string FICHIER_PARAMETRES = "C:\\nocturo\\nocturo_var.prm";
+inline const std::string FICHIER_REPERTOIRES = "C:\\nocturo\\nocturo.rep";
+inline const std::string FICHIER_COCHES = "C:\\nocturo\\nocturo.repflag";
+inline const std::string FICHIER_EXCLUSIONS = "C:\\Nocturo\\Nocturo_exclusion.txt";
+
+inline const std::string TEXTE_PATIENTEZ = "patientez ...   ou   Esc";
+
+class Tdiapo {
+public:
+    explicit Tdiapo(std::string lettre_mode = "");
+    Tdiapo(const Tdiapo&) = delete;
+    Tdiapo& operator=(const Tdiapo&) = delete;
+
+    Forme forme;
+
+    // ---- Controls of the window ----
+    Image Image2{forme, "Image2"};
+    Label Label1{forme, Genre::Label, "Label1"};
+    Label Label4{forme, Genre::Label, "Label4"};
+    Label Label6{forme, Genre::Label, "Label6"};
+    Label Label_an{forme, Genre::Label, "Label_an"};
+    Label Label_options{forme, Genre::Label, "Label_options"};
+    ListBox ListBox_passee{forme, "ListBox_passee"};
+    ListBox ListBox_rep{forme, "ListBox_rep"};
+    ListBox ListBox_rep_exclu{forme, "ListBox_rep_exclu"};
+    ListBox ListBox_rep_nom_fic_exclu{forme, "ListBox_rep_nom_fic_exclu"};
+    ListBox ListBox_test{forme, "ListBox_test"};
+    ListBox ListBox_fic_rep_crt{forme, "ListBox_fic_rep_crt"};
+    Timer Timer1{forme, "Timer1"};
+
+    // ---- Control panel ----
+    Panel Panel1{forme, Genre::Panel, "Panel1"};
+    Label Label8{forme, Genre::Label, "Label8", &Panel1};
+    Label Label_delai{forme, Genre::Label, "Label_delai", &Panel1};
+    Label Label_etat{forme, Genre::Label, "Label_etat", &Panel1};
+    Label Label_repertoire{forme, Genre::Label, "Label_repertoire", &Panel1};
+    Label rep_album_A{forme, Genre::Label, "rep_album_A", &Panel1};
+    SpeedButton SpeedButton_album_A{forme, Genre::SpeedButton, "SpeedButton_album_A", &Panel1};
+    Label rep_album_B{forme, Genre::Label, "rep_album_B", &Panel1};
+    SpeedButton SpeedButton_album_B{forme, Genre::SpeedButton, "SpeedButton_album_B", &Panel1};
+    Label Label13{forme, Genre::Label, "Label13", &Panel1};
+    Label Label9{forme, Genre::Label, "Label9", &Panel1};
+    Label Label17{forme, Genre::Label, "Label17", &Panel1};
+    Label Label18{forme, Genre::Label, "Label18", &Panel1};
+    Label Label20{forme, Genre::Label, "Label20", &Panel1};
+    Label Label_nom_img{forme, Genre::Label, "Label_nom_img", &Panel1};
+    Label Label11{forme, Genre::Label, "Label11", &Panel1};
+    Bevel Bevel1{forme, Genre::Bevel, "Bevel1", &Panel1};
+    SpeedButton SpeedButton_valider_filtre{forme, Genre::SpeedButton, "SpeedButton_valider_filtre", &Panel1};
+    Label Label21{forme, Genre::Label, "Label21", &Panel1};
+    SpeedButton SpeedButton1{forme, Genre::SpeedButton, "SpeedButton1", &Panel1};
+    ListBox ListBox_tmp{forme, "ListBox_tmp", &Panel1};
+    ListBox ListBox_param{forme, "ListBox_param", &Panel1};
+    CheckListBox CheckListBox_rep_flag{forme, "CheckListBox_rep_flag", &Panel1};
+    Button Button_quit{forme, Genre::Button, "Button_quit", &Panel1};
+    CheckListBox CheckListBox_rep{forme, "CheckListBox_rep", &Panel1};
+    Panel Panel_sup_rep{forme, Genre::Panel, "Panel_sup_rep", &Panel1};
+    Panel Panel_ajout_rep{forme, Genre::Panel, "Panel_ajout_rep", &Panel1};
+    Button Button_retour{forme, Genre::Button, "Button_retour", &Panel1};
+    Button Button_avance{forme, Genre::Button, "Button_avance", &Panel1};
+    Button Button_album_a{forme, Genre::Button, "Button_album_a", &Panel1};
+    Button Button_album_B{forme, Genre::Button, "Button_album_B", &Panel1};
+    Button Button2{forme, Genre::Button, "Button2", &Panel1};
+    Button Button_close_param{forme, Genre::Button, "Button_close_param", &Panel1};
+    Button Button_param_avancer{forme, Genre::Button, "Button_param_avancer", &Panel1};
+    Edit Edit_rayon_rnd{forme, "Edit_rayon_rnd", &Panel1};
+    CheckBox CheckBox_rnd{forme, "CheckBox_rnd", &Panel1};
+    Edit Edit_nb_fouille{forme, "Edit_nb_fouille", &Panel1};
+    Edit Edit_indice_non_aleatoire{forme, "Edit_indice_non_aleatoire", &Panel1};
+    RadioGroup RadioGroup_titre_ecran{forme, "RadioGroup_titre_ecran", &Panel1};
+    Edit Edit_annee_de{forme, "Edit_annee_de", &Panel1};
+    Edit Edit_annee_a{forme, "Edit_annee_a", &Panel1};
+    CheckBox CheckBox_date_de{forme, "CheckBox_date_de", &Panel1};
+    CheckBox CheckBox_date_a{forme, "CheckBox_date_a", &Panel1};
+    Edit Edit_mois_de{forme, "Edit_mois_de", &Panel1};
+    Edit Edit_mois_a{forme, "Edit_mois_a", &Panel1};
+    Panel Panel_continuer{forme, Genre::Panel, "Panel_continuer", &Panel1};
+    Panel aPanel_sauve_param_et_BD0_et_quitter{forme, Genre::Panel, "aPanel_sauve_param_et_BD0_et_quitter", &Panel1};
+    Panel Panel_ouvrir_rep_img{forme, Genre::Panel, "Panel_ouvrir_rep_img", &Panel1};
+    Panel Panel_ouvrir_repA{forme, Genre::Panel, "Panel_ouvrir_repA", &Panel1};
+    Panel Panel_ouvrir_repB{forme, Genre::Panel, "Panel_ouvrir_repB", &Panel1};
+    Button Button_aide{forme, Genre::Button, "Button_aide", &Panel1};
+    CheckBox CheckBox_contient{forme, "CheckBox_contient", &Panel1};
+    Edit Edit_contient{forme, "Edit_contient", &Panel1};
+    Button Button1{forme, Genre::Button, "Button1", &Panel1};
+    CheckBox CheckBox_af_an{forme, "CheckBox_af_an", &Panel1};
+    Button Button_avec_sans_option{forme, Genre::Button, "Button_avec_sans_option", &Panel1};
+    CheckBox CheckBox_fic_exclusion{forme, "CheckBox_fic_exclusion", &Panel1};
+    Button Button_tout_le_rep{forme, Genre::Button, "Button_tout_le_rep", &Panel1};
+
+    // ---- Advanced panel ----
+    Panel Panel3{forme, Genre::Panel, "Panel3"};
+    Label Label14{forme, Genre::Label, "Label14", &Panel3};
+    Label Label15{forme, Genre::Label, "Label15", &Panel3};
+    Label Label16{forme, Genre::Label, "Label16", &Panel3};
+    Label Label7{forme, Genre::Label, "Label7", &Panel3};
+    Label Label12{forme, Genre::Label, "Label12", &Panel3};
+    SpeedButton SpeedButton_xnview{forme, Genre::SpeedButton, "SpeedButton_xnview", &Panel3};
+    Label xnview_alternative_Label{forme, Genre::Label, "xnview_alternative_Label", &Panel3};
+    Label Label3{forme, Genre::Label, "Label3", &Panel3};
+    Label Label5{forme, Genre::Label, "Label5", &Panel3};
+    Label Label19{forme, Genre::Label, "Label19", &Panel3};
+    Label Label10{forme, Genre::Label, "Label10", &Panel3};
+    SpeedButton SpeedButton2{forme, Genre::SpeedButton, "SpeedButton2", &Panel3};
+    Button Button4{forme, Genre::Button, "Button4", &Panel3};
+    Edit Edit_zoom_s_dix{forme, "Edit_zoom_s_dix", &Panel3};
+    Edit Edit_inc_pixel{forme, "Edit_inc_pixel", &Panel3};
+    RadioGroup Rdg1{forme, "Rdg1", &Panel3};
+    Edit Edit_dt1_a{forme, "Edit_dt1_a", &Panel3};
+    Edit Edit_dt0_a{forme, "Edit_dt0_a", &Panel3};
+    Edit Edit_dt2_a{forme, "Edit_dt2_a", &Panel3};
+    Edit Edit_dt2_b{forme, "Edit_dt2_b", &Panel3};
+    Edit Edit_dt3_a{forme, "Edit_dt3_a", &Panel3};
+    Edit Edit_dt3_b{forme, "Edit_dt3_b", &Panel3};
+    Edit Edit_dt4_a{forme, "Edit_dt4_a", &Panel3};
+    Edit Edit_dt4_b{forme, "Edit_dt4_b", &Panel3};
+    Edit Edit_dt5_a{forme, "Edit_dt5_a", &Panel3};
+    Edit Edit_dt5_b{forme, "Edit_dt5_b", &Panel3};
+    Edit Edit_haut{forme, "Edit_haut", &Panel3};
+    RadioGroup RadioGroup_sous_rep_recursif{forme, "RadioGroup_sous_rep_recursif", &Panel3};
+    Button Button_enreg_param{forme, Genre::Button, "Button_enreg_param", &Panel3};
+    Edit Edit_vmax{forme, "Edit_vmax", &Panel3};
+    CheckBox CheckBox_xnview_rep_et_nom{forme, "CheckBox_xnview_rep_et_nom", &Panel3};
+    CheckBox CheckBox_voir_liste_300{forme, "CheckBox_voir_liste_300", &Panel3};
+    RadioGroup RadioGroup_exclusion{forme, "RadioGroup_exclusion", &Panel3};
+    CheckBox CheckBox_grand_menu{forme, "CheckBox_grand_menu", &Panel3};
+
+    // ---- Delay panel ----
+    Panel Panel2{forme, Genre::Panel, "Panel2"};
+    Label Label25{forme, Genre::Label, "Label25", &Panel2};
+    Panel Panel4{forme, Genre::Panel, "Panel4", &Panel2};
+    Label Label2{forme, Genre::Label, "Label2", &Panel4};
+    Button ButtonValidationDelai{forme, Genre::Button, "ButtonValidationDelai", &Panel4};
+    Edit Edit1{forme, "Edit1", &Panel4};
+
+    // ---- Batch renaming panel ----
+    Panel Panel_renommage{forme, Genre::Panel, "Panel_renommage"};
+    Label Label22{forme, Genre::Label, "Label22", &Panel_renommage};
+    Label Label27{forme, Genre::Label, "Label27", &Panel_renommage};
+    Label Label26{forme, Genre::Label, "Label26", &Panel_renommage};
+    SpeedButton SpeedButton3{forme, Genre::SpeedButton, "SpeedButton3", &Panel_renommage};
+    SpeedButton SpeedButton5{forme, Genre::SpeedButton, "SpeedButton5", &Panel_renommage};
+    Edit Edit2{forme, "Edit2", &Panel_renommage};
+    Edit Edit3{forme, "Edit3", &Panel_renommage};
+    Label Label23{forme, Genre::Label, "Label23", &Panel_renommage};
+    Label Label24{forme, Genre::Label, "Label24", &Panel_renommage};
+    ListBox ListBox1{forme, "ListBox1", &Panel_renommage};
+    SpeedButton SpeedButton4{forme, Genre::SpeedButton, "SpeedButton4", &Panel_renommage};
+    Button Button3{forme, Genre::Button, "Button3", &Panel_renommage};
+
+    // ---- Fields ----
+    std::string lettre_mode;
+    int derniere_touche = 0;
+    bool touche_appuyee = false;
+    bool sauver_en_quittant = false;
+    bool reinitialiser_en_quittant = false;
+    bool defilement_actif = false;
+    int curseur_normal = 0;
+    int largeur_ecran = 0;
+    int hauteur_ecran = 0;
+
+    // Mouse watch.
+    int souris_x_prec = 0;
+    double instant_prec = 0;
+    int nb_tops = 0;
+    int vmax = 100;
+
+    // Integer settings (loaded and saved with the parameter file).
+    int dt0_a = 0, dt1_a = 0, dt2_a = 0, dt2_b = 0, dt3_a = 0, dt3_b = 0, dt4_a = 0, dt4_b = 0,
+        dt5_a = 0, dt5_b = 0, haut = 0;
+    int zoom_max10 = 16;
+    int inc_dx = 10;
+    int indice_non_aleatoire = 0;
+    int rayon_rnd = 0;
+    int nb_fouille = 0;
+
+    // Catalogue.
+    std::vector<EntreeImage> table_images;
+    int32_t nb_images = 0;
+    int32_t nb_entrees_vues = 0;
+    // Lines of ListBox_rep folded to upper case, to their index: the scan's lookup.
+    std::unordered_map<std::string, int> index_rep;
+
+    // History and show.
+    int nb_historique_sauve = 300;
+    int capacite_historique = 32766;
+    int indice_historique = -1;
+    int ecriture_historique = -1;
+    bool rejeu_en_cours = false;
+    std::string image_courante;
+    std::string image_precedente;
+    std::string resume_filtres;
+
+    // ---- Lifecycle (window) ----
+    void FormCreate();
+    void sequence_demarrage();
+    void FormActivate();
+    [[noreturn]] void quitter();
+    void aPanel_sauve_param_et_BD0_et_quitterClick();
+    void Button_quitClick();
+
+    // ---- Commands ----
+    void FormKeyUp(int touche);
+    void Timer1Timer();
+    void Panel_continuer_clik();
+
+    // ---- Control panel ----
+    void forme_courte();
+    void forme_longue();
+    void indicateur(bool allume);
+    void Button_avec_sans_optionClick();
+    void Button_param_avancerClick();
+    void Button4Click();
+    void Button_enreg_paramClick();
+    void Button2Click();
+    void ButtonValidationDelaiClick();
+    void CheckBox_voir_liste_300Click();
+    void CheckBox_af_anClick();
+
+    // ---- Settings ----
+    void charger_parametres();
+    void sauver_parametres();
+
+    // ---- Root directories ----
+    void Panel_ajout_repClick();
+    void Panel_sup_repClick();
+    void CheckListBox_repClick();
+
+    // ---- Catalogue ----
+    void scanner_catalogue();
+    void parcourir_repertoire(const std::string& repertoire);
+    void retenir_image(const std::string& chemin, const EntreeRepertoire& entree,
+                       const std::string& repertoire);
+    void lire_fichier_exclusions();
+    void SpeedButton1Click();
+    void sauver_catalogue();
+    void charger_catalogue();
+    bool filtre_date_accepte(const std::string& repertoire) const;
+    bool filtre_mots_accepte(const std::string& repertoire) const;
+    void afficher_annee_et_filtres();
+
+    // ---- Show ----
+    void boucle_diaporama();
+    void rejouer_historique();
+
+    // Runs a handler as the event dispatcher does: an error shows its message and the
+    // program goes on.
+    void executer(const std::function<void()>& gestionnaire);
+    // Entry points for the platform's events.
+    void touche_relachee(int touche) { executer([&] { FormKeyUp(touche); }); }
+    void tic_minuterie() { executer([&] { Timer1Timer(); }); }
+
+private:
+    void construire_controles();
+    void lier_gestionnaires();
+    void placer_rangee_boutons(bool longue);
+    int boucles_actives_ = 0;
+};
+
+}  // namespace nocturo

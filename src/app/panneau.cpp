@@ -1,0 +1,143 @@
+// The control panel: its two forms, the side panels, the indicator and the small handlers.
+#include "app/diaporama.h"
+
+#include "plateforme/plateforme.h"
+#include "util/texte.h"
+
+namespace nocturo {
+
+namespace {
+
+
+}  // namespace
+
+void Tdiapo::placer_rangee_boutons(bool longue) {
+    const std::pair<Controle*, std::pair<int, int>> rangee[] = {
+        {&Panel_continuer, {123, 475}},        {&Button_retour, {311, 663}},
+        {&Button_avance, {367, 719}},          {&Panel_ouvrir_rep_img, {424, 769}},
+        {&Button_avec_sans_option, {644, 1082}}, {&Button_quit, {744, 123}},
+        {&Button_close_param, {849, 1517}},    {&Button_tout_le_rep, {878, 990}},
+    };
+    for (const auto& [c, gauches] : rangee) c->definir_gauche(longue ? gauches.second : gauches.first);
+    Panel1.definir_gauche((largeur_ecran - Panel1.largeur()) / 2);
+    Panel1.definir_haut(hauteur_ecran - Panel1.hauteur() - 12);
+}
+
+void Tdiapo::forme_courte() {
+    if (CheckBox_grand_menu.coche()) {
+        forme_longue();
+        return;
+    }
+    Button_avec_sans_option.definir_legende("plus d'options");
+    Panel1.definir_hauteur(2 * Button_retour.haut() + Button_retour.hauteur());
+    Panel1.definir_largeur(1001);
+    placer_rangee_boutons(false);
+}
+
+void Tdiapo::forme_longue() {
+    Button_avec_sans_option.definir_legende("moins d'options");
+    Panel1.definir_hauteur(Label20.haut() + Label20.hauteur() + 8);
+    Panel1.definir_largeur(1545);
+    placer_rangee_boutons(true);
+    Panel3.definir_haut(Panel1.haut() - Panel3.hauteur() - 2);
+    Panel3.definir_gauche(Panel1.gauche() + Panel1.largeur() - Panel3.largeur());
+    Panel2.definir_gauche(Panel3.gauche() - Panel2.largeur() - 2);
+    Panel2.definir_haut(Panel3.haut());
+}
+
+void Tdiapo::indicateur(bool allume) {
+    Panel& p = aPanel_sauve_param_et_BD0_et_quitter;
+    Police police = p.police();
+    police.couleur = allume ? BLANC : ROUGE;
+    p.definir_couleur(allume ? ROUGE : COULEUR_FACE_BOUTON);
+    p.definir_police(police);
+    p.repeindre();
+}
+
+void Tdiapo::Button_avec_sans_optionClick() {
+    if (Button_avec_sans_option.legende() == "plus d'options")
+        forme_longue();
+    else
+        forme_courte();
+}
+
+void Tdiapo::Button_param_avancerClick() {
+    Panel3.definir_visible(!Panel3.visible());
+    Panel2.definir_visible(Panel3.visible());
+    ListBox_passee.definir_visible(Panel3.visible());
+    if (!CheckBox_voir_liste_300.coche()) ListBox_passee.definir_visible(false);
+}
+
+void Tdiapo::Button4Click() {
+    Panel3.definir_visible(false);
+    Panel2.definir_visible(false);
+}
+
+void Tdiapo::Button_enreg_paramClick() {
+    sauver_en_quittant = true;
+    reinitialiser_en_quittant = true;
+    sauver_parametres();
+    Button4Click();
+}
+
+void Tdiapo::Button2Click() { sauver_parametres(); }
+
+void Tdiapo::ButtonValidationDelaiClick() {
+    Plateforme& p = plateforme();
+    const int secondes = str_to_int(Edit1.texte());
+    p.definir_delai_ecran_veille(secondes);
+    // Nothing is saved and the marker is left alone: the delay takes effect on its own.
+    p.terminer(1);
+}
+
+void Tdiapo::CheckBox_voir_liste_300Click() { ListBox_passee.definir_visible(CheckBox_voir_liste_300.coche()); }
+
+void Tdiapo::CheckBox_af_anClick() {
+    if (!CheckBox_af_an.coche()) Label_an.definir_legende("    ");
+}
+
+void Tdiapo::lier_gestionnaires() {
+    Timer1.sur_tick = [this] { Timer1Timer(); };
+    Button_retour.sur_clic = [this] { FormKeyUp(VK_GAUCHE); };
+    Button_avance.sur_clic = [this] { FormKeyUp(VK_DROITE); };
+    Panel_continuer.sur_clic = [this] { Panel_continuer_clik(); };
+    Button_close_param.sur_clic = [this] { Panel_continuer_clik(); };
+    Button_quit.sur_clic = [this] { Button_quitClick(); };
+    aPanel_sauve_param_et_BD0_et_quitter.sur_clic = [this] { aPanel_sauve_param_et_BD0_et_quitterClick(); };
+    Label25.sur_clic = [this] { aPanel_sauve_param_et_BD0_et_quitterClick(); };
+    SpeedButton_valider_filtre.sur_clic = [this] { aPanel_sauve_param_et_BD0_et_quitterClick(); };
+    Button_avec_sans_option.sur_clic = [this] { Button_avec_sans_optionClick(); };
+    Button_param_avancer.sur_clic = [this] { Button_param_avancerClick(); };
+    Button4.sur_clic = [this] { Button4Click(); };
+    Button_enreg_param.sur_clic = [this] { Button_enreg_paramClick(); };
+    Button2.sur_clic = [this] { Button2Click(); };
+    ButtonValidationDelai.sur_clic = [this] { ButtonValidationDelaiClick(); };
+    CheckBox_voir_liste_300.sur_clic = [this] { CheckBox_voir_liste_300Click(); };
+    CheckBox_af_an.sur_clic = [this] { CheckBox_af_anClick(); };
+    Panel_ajout_rep.sur_clic = [this] { Panel_ajout_repClick(); };
+    Panel_sup_rep.sur_clic = [this] { Panel_sup_repClick(); };
+    CheckListBox_rep.sur_clic = [this] { CheckListBox_repClick(); };
+    SpeedButton1.sur_clic = [this] { SpeedButton1Click(); };
+
+    // Changes that need a new scan light the indicator; changes to keep mark the save.
+    const Action filtre_et_sauver = [this] {
+        indicateur(true);
+        sauver_en_quittant = true;
+    };
+    const Action filtre = [this] { indicateur(true); };
+    const Action sauver = [this] { sauver_en_quittant = true; };
+    CheckBox_date_de.sur_clic = filtre_et_sauver;
+    CheckBox_date_a.sur_clic = filtre_et_sauver;
+    Edit_contient.sur_changement = filtre_et_sauver;
+    Edit_contient.sur_entree = [this] { CheckBox_contient.definir_coche(true); };
+    CheckBox_fic_exclusion.sur_clic = filtre;
+    CheckBox_contient.sur_clic = filtre;
+    RadioGroup_exclusion.sur_clic = filtre;
+    RadioGroup_titre_ecran.sur_clic = sauver;
+    CheckBox_rnd.sur_clic = sauver;
+    for (Edit* e : {&Edit_rayon_rnd, &Edit_nb_fouille, &Edit_indice_non_aleatoire, &Edit_vmax,
+                    &Edit_annee_de, &Edit_annee_a, &Edit_mois_de, &Edit_mois_a})
+        e->sur_changement = sauver;
+}
+
+}  // namespace nocturo

@@ -1,0 +1,305 @@
+#include "sim/plateforme_simulee.h"
+
+#include <algorithm>
+
+#include "util/erreurs.h"
+#include "util/texte.h"
+
+namespace nocturo::test {
+
+namespace {
+// 2026-12-09 00:00 as days since 1899-12-30.
+constexpr double JOUR_DEPART = 46365.0;
+}  // namespace
+
+PlateformeSimulee::PlateformeSimulee() {
+    Noeud racine;
+    racine.nom = "C:";
+    racine.repertoire = true;
+    noeuds_["C:"] = racine;
+}
+
+std::string PlateformeSimulee::cle(const std::string& chemin) {
+    std::string c = majuscules(chemin);
+    while (c.size() > 2 && c.back() == '\\') c.pop_back();
+    return c;
+}
+
+std::string PlateformeSimulee::parent_de(const std::string& k) {
+    size_t p = k.rfind('\\');
+    return p == std::string::npos ? std::string() : k.substr(0, p);
+}
+
+PlateformeSimulee::Noeud* PlateformeSimulee::trouver(const std::string& chemin) {
+    auto it = noeuds_.find(cle(chemin));
+    return it == noeuds_.end() ? nullptr : &it->second;
+}
+
+PlateformeSimulee::Noeud* PlateformeSimulee::ajouter(const std::string& chemin, bool repertoire) {
+    std::string k = cle(chemin);
+    if (Noeud* n = trouver(k)) return n->repertoire == repertoire ? n : nullptr;
+    Noeud* parent = trouver(parent_de(k));
+    if (!parent || !parent->repertoire) return nullptr;
+    parent->enfants.push_back(k);
+    Noeud& n = noeuds_[k];
+    std::string propre = chemin;
+    while (propre.size() > 2 && propre.back() == '\\') propre.pop_back();
+    n.nom = propre.substr(propre.rfind('\\') + 1);
+    n.repertoire = repertoire;
+    n.creation = maintenant();
+    return &n;
+}
+
+void PlateformeSimulee::creer_repertoire_complet(const std::string& chemin) {
+    std::string k = cle(chemin);
+    std::string partiel;
+    size_t debut = 0;
+    while (true) {
+        size_t p = k.find('\\', debut);
+        std::string morceau = chemin.substr(0, p == std::string::npos ? chemin.size() : p);
+        if (morceau.size() > 2) ajouter(morceau, true);
+        if (p == std::string::npos) break;
+        debut = p + 1;
+    }
+}
+
+void PlateformeSimulee::creer_fichier(const std::string& chemin, const std::string& contenu) {
+    creer_repertoire_complet(chemin.substr(0, chemin.rfind('\\')));
+    Noeud* n = ajouter(chemin, false);
+    if (n) n->contenu = contenu;
+}
+
+std::string PlateformeSimulee::contenu(const std::string& chemin) const {
+    auto it = noeuds_.find(cle(chemin));
+    return it == noeuds_.end() ? std::string() : it->second.contenu;
+}
+
+void PlateformeSimulee::creer_lien(const std::string& chemin, const std::string& cible) {
+    Noeud* n = ajouter(chemin, true);
+    if (n) n->cible = cle(cible);
+}
+
+void PlateformeSimulee::creer_fichier_non_representable(const std::string& repertoire,
+                                                        const std::string& nom) {
+    creer_fichier(repertoire + "\\" + nom, "x");
+    trouver(repertoire + "\\" + nom)->representable = false;
+}
+
+void PlateformeSimulee::interdire_listage(const std::string& repertoire) {
+    if (Noeud* n = trouver(repertoire)) n->listable = false;
+}
+
+void PlateformeSimulee::echouer_ecriture(const std::string& chemin, size_t octets) {
+    echecs_ecriture_[cle(chemin)] = octets;
+}
+
+void PlateformeSimulee::touche_a(double t, int touche) { evenements_.push_back({t, touche, {}}); }
+
+void PlateformeSimulee::souris_a(double t, int x, int y) { evenements_.push_back({t, 0, {x, y}}); }
+
+bool PlateformeSimulee::fichier_existe(const std::string& chemin) {
+    Noeud* n = trouver(chemin);
+    return n && !n->repertoire;
+}
+
+bool PlateformeSimulee::repertoire_existe(const std::string& chemin) {
+    Noeud* n = trouver(chemin);
+    return n && n->repertoire;
+}
+
+int64_t PlateformeSimulee::taille_fichier(const std::string& chemin) {
+    Noeud* n = trouver(chemin);
+    return n && !n->repertoire ? static_cast<int64_t>(n->contenu.size()) : -1;
+}
+
+bool PlateformeSimulee::supprimer_fichier(const std::string& chemin) {
+    std::string k = cle(chemin);
+    auto it = noeuds_.find(k);
+    if (it == noeuds_.end() || it->second.repertoire) return false;
+    noeuds_.erase(it);
+    auto& enfants = noeuds_[parent_de(k)].enfants;
+    enfants.erase(std::remove(enfants.begin(), enfants.end(), k), enfants.end());
+    return true;
+}
+
+bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
+    Noeud* n = trouver(chemin);
+    if (!n || n->repertoire) return false;
+    c = n->contenu;
+    return true;
+}
+
+void PlateformeSimulee::ecrire_octets(const std::string& chemin, std::string_view c) {
+    Noeud* n = ajouter(chemin, false);
+    if (!n) throw ErreurES("Impossible de créer le fichier " + chemin);
+    auto echec = echecs_ecriture_.find(cle(chemin));
+    if (echec != echecs_ecriture_.end()) {
+        n->contenu = std::string(c.substr(0, std::min(echec->second, c.size())));
+        echecs_ecriture_.erase(echec);
+        throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+    }
+    n->contenu = std::string(c);
+}
+
+bool PlateformeSimulee::remplacer_fichier(const std::string& source,
+                                          const std::string& destination) {
+    if (echec_remplacement) return false;
+    Noeud* s = trouver(source);
+    if (!s || s->repertoire) return false;
+    std::string octets = s->contenu;
+    Noeud* d = ajouter(destination, false);
+    if (!d) return false;
+    d->contenu = std::move(octets);
+    supprimer_fichier(source);
+    return true;
+}
+
+bool PlateformeSimulee::copier_fichier(const std::string& source, const std::string& destination,
+                                       bool refuser_si_existe) {
+    Noeud* s = trouver(source);
+    if (!s || s->repertoire) return false;
+    if (refuser_si_existe && trouver(destination)) return false;
+    std::string octets = s->contenu;
+    Noeud* d = ajouter(destination, false);
+    if (!d) return false;
+    d->contenu = std::move(octets);
+    return true;
+}
+
+bool PlateformeSimulee::deplacer_fichier(const std::string& source,
+                                         const std::string& destination) {
+    if (trouver(destination)) return false;
+    if (!copier_fichier(source, destination, true)) return false;
+    return supprimer_fichier(source);
+}
+
+bool PlateformeSimulee::creer_repertoire(const std::string& chemin) {
+    if (trouver(chemin)) return false;
+    return ajouter(chemin, true) != nullptr;
+}
+
+bool PlateformeSimulee::lister_repertoire(const std::string& repertoire,
+                                          std::vector<EntreeRepertoire>& entrees) {
+    entrees.clear();
+    Noeud* n = trouver(repertoire);
+    if (!n || !n->repertoire || !n->listable) return false;
+    Noeud* contenu = n->cible.empty() ? n : trouver(n->cible);
+    if (!contenu) return false;
+    EntreeRepertoire point;
+    point.nom = ".";
+    point.attributs = ATTR_REPERTOIRE;
+    entrees.push_back(point);
+    point.nom = "..";
+    entrees.push_back(point);
+    for (const std::string& k : contenu->enfants) {
+        const Noeud& e = noeuds_.at(k);
+        EntreeRepertoire r;
+        r.nom = e.representable ? e.nom : std::string(e.nom.size(), '?');
+        r.nom_representable = e.representable;
+        r.attributs = e.repertoire ? ATTR_REPERTOIRE : ATTR_ARCHIVE;
+        if (!e.cible.empty()) r.attributs |= ATTR_REPARSE;
+        r.taille = e.repertoire ? 0 : static_cast<int64_t>(e.contenu.size());
+        r.creation = e.creation;
+        entrees.push_back(r);
+    }
+    return true;
+}
+
+bool PlateformeSimulee::date_creation(const std::string& chemin, double& jours) {
+    Noeud* n = trouver(chemin);
+    if (!n) return false;
+    jours = n->creation;
+    return true;
+}
+
+double PlateformeSimulee::maintenant() { return JOUR_DEPART + ms / 86400000.0; }
+
+void PlateformeSimulee::avancer(double duree) {
+    ms += duree;
+    if (ms > limite_ms) throw ScenarioBloque{ms};
+}
+
+void PlateformeSimulee::attendre(int millisecondes) { avancer(std::max(millisecondes, 0)); }
+
+void PlateformeSimulee::traiter_messages() {
+    avancer(pas_traitement_ms);
+    // Events due now, in time order; a handler may process messages again, so each is
+    // taken off the list before it runs.
+    while (true) {
+        auto prochain = std::min_element(evenements_.begin(), evenements_.end(),
+                                         [](const Evenement& a, const Evenement& b) {
+                                             return a.ms < b.ms;
+                                         });
+        bool tic = sur_minuterie && prochain_tic_ <= ms &&
+                   (prochain == evenements_.end() || prochain_tic_ <= prochain->ms);
+        if (tic) {
+            prochain_tic_ += intervalle_minuterie;
+            sur_minuterie();
+            continue;
+        }
+        if (prochain == evenements_.end() || prochain->ms > ms) break;
+        Evenement e = *prochain;
+        evenements_.erase(prochain);
+        if (e.touche == 0) {
+            pointeur = e.position;
+        } else if (sur_touche) {
+            sur_touche(e.touche);
+        }
+    }
+    if (!sur_minuterie)
+        while (prochain_tic_ <= ms) prochain_tic_ += intervalle_minuterie;
+}
+
+void PlateformeSimulee::message(const std::string& texte) { messages.push_back(texte); }
+
+bool PlateformeSimulee::confirmer(const std::string& texte) {
+    confirmations.push_back(texte);
+    if (reponses_confirmation.empty()) return false;
+    bool r = reponses_confirmation.front();
+    reponses_confirmation.pop_front();
+    return r;
+}
+
+bool PlateformeSimulee::choisir_repertoire(std::string& chemin) {
+    if (reponses_repertoire.empty()) return false;
+    auto r = reponses_repertoire.front();
+    reponses_repertoire.pop_front();
+    if (!r) return false;
+    chemin = *r;
+    return true;
+}
+
+void PlateformeSimulee::jouer_son(std::string_view image_wav) { sons.emplace_back(image_wav); }
+
+std::string PlateformeSimulee::profil_lire(const std::string& fichier, const std::string& section,
+                                           const std::string& c, const std::string& defaut) {
+    auto s = profils.find(majuscules(fichier) + "|" + majuscules(section));
+    if (s == profils.end()) return defaut;
+    auto v = s->second.find(majuscules(c));
+    return v == s->second.end() ? defaut : v->second;
+}
+
+void PlateformeSimulee::profil_ecrire(const std::string& fichier, const std::string& section,
+                                      const std::string& c, const std::string& valeur) {
+    profils[majuscules(fichier) + "|" + majuscules(section)][majuscules(c)] = valeur;
+}
+
+void PlateformeSimulee::reamorcer_aleatoire() {
+    etat_aleatoire_ = graine_ + static_cast<unsigned>(ms);
+}
+
+int PlateformeSimulee::aleatoire(int n) {
+    if (n <= 0) return 0;
+    etat_aleatoire_ = etat_aleatoire_ * 1103515245u + 12345u;
+    return static_cast<int>((etat_aleatoire_ >> 8) % static_cast<unsigned>(n));
+}
+
+void PlateformeSimulee::ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                                     const std::string& parametres,
+                                     const std::string& repertoire) {
+    lancements.push_back(verbe + "|" + fichier + "|" + parametres + "|" + repertoire);
+}
+
+void PlateformeSimulee::terminer_processus(int code) { throw FinProcessus{code}; }
+
+}  // namespace nocturo::test

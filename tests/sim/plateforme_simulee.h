@@ -1,0 +1,147 @@
+// A simulated machine for the tests: an in-memory case-insensitive file system that lists
+// entries in creation order, a virtual clock that Sleep and message processing advance,
+// scripted keys, mouse positions and dialog answers, recorded messages, sounds, launches.
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "plateforme/plateforme.h"
+
+namespace nocturo::test {
+
+// Thrown by `terminer`: the test catches it and reads the code.
+struct FinProcessus {
+    int code;
+};
+// Thrown when virtual time runs past the scenario's limit: a loop that never ends.
+struct ScenarioBloque {
+    double ms;
+};
+
+class PlateformeSimulee : public Plateforme {
+public:
+    PlateformeSimulee();
+
+    // ---- Scenario set-up ----
+    void creer_repertoire_complet(const std::string& chemin);  // with its parents
+    void creer_fichier(const std::string& chemin, const std::string& contenu = "x");
+    std::string contenu(const std::string& chemin) const;  // empty when absent
+    // A directory entry that leads back to `cible` (a junction); lists as the target does.
+    void creer_lien(const std::string& chemin, const std::string& cible);
+    // A name with no Windows-1252 form (shown as '?' in the listing).
+    void creer_fichier_non_representable(const std::string& repertoire, const std::string& nom);
+    void interdire_listage(const std::string& repertoire);
+    // The next write of `chemin` (any case) stops after `octets` bytes and fails.
+    void echouer_ecriture(const std::string& chemin, size_t octets = 0);
+    // Replacing any file fails (the move step of a safe write).
+    bool echec_remplacement = false;
+
+    void touche_a(double ms, int touche);
+    void souris_a(double ms, int x, int y);
+    std::deque<bool> reponses_confirmation;            // default: "&Non"
+    std::deque<std::optional<std::string>> reponses_repertoire;  // default: cancelled
+
+    // ---- What happened ----
+    std::vector<std::string> messages;
+    std::vector<std::string> confirmations;
+    std::vector<std::string> sons;
+    std::vector<std::string> lancements;  // "verbe|fichier|parametres|repertoire"
+    int bips = 0;
+    int montrer_curseur_appels = 0;
+    int curseur = CURSEUR_DEFAUT;
+    Point pointeur;
+    int largeur = 1920, hauteur = 1080;
+    bool veille_active = true;
+    int delai_veille = 600;
+    std::map<std::string, std::map<std::string, std::string>> profils;  // "fichier|section" -> cles
+
+    // ---- Clock and events ----
+    double ms = 0;                 // virtual milliseconds since the start
+    double limite_ms = 3600e3;     // a scenario that runs longer is stuck
+    double pas_traitement_ms = 1;  // each message processing costs this much
+    std::function<void(int)> sur_touche;
+    std::function<void()> sur_minuterie;
+    int intervalle_minuterie = 200;
+
+    // ---- Plateforme ----
+    bool fichier_existe(const std::string& chemin) override;
+    bool repertoire_existe(const std::string& chemin) override;
+    int64_t taille_fichier(const std::string& chemin) override;
+    bool supprimer_fichier(const std::string& chemin) override;
+    bool lire_octets(const std::string& chemin, std::string& contenu) override;
+    void ecrire_octets(const std::string& chemin, std::string_view contenu) override;
+    bool remplacer_fichier(const std::string& source, const std::string& destination) override;
+    bool copier_fichier(const std::string& source, const std::string& destination,
+                        bool refuser_si_existe) override;
+    bool deplacer_fichier(const std::string& source, const std::string& destination) override;
+    bool creer_repertoire(const std::string& chemin) override;
+    bool lister_repertoire(const std::string& repertoire,
+                           std::vector<EntreeRepertoire>& entrees) override;
+    bool date_creation(const std::string& chemin, double& jours) override;
+    double maintenant() override;
+    void attendre(int millisecondes) override;
+    void traiter_messages() override;
+    void message(const std::string& texte) override;
+    bool confirmer(const std::string& texte) override;
+    bool choisir_repertoire(std::string& chemin) override;
+    void bip() override { ++bips; }
+    void jouer_son(std::string_view image_wav) override;
+    int curseur_ecran() override { return curseur; }
+    void definir_curseur_ecran(int c) override { curseur = c; }
+    void montrer_curseur() override { ++montrer_curseur_appels; }
+    Point position_curseur() override { return pointeur; }
+    void placer_curseur(int x, int y) override { pointeur = {x, y}; }
+    int largeur_ecran() override { return largeur; }
+    int hauteur_ecran() override { return hauteur; }
+    bool ecran_veille_actif() override { return veille_active; }
+    int delai_ecran_veille() override { return delai_veille; }
+    void definir_delai_ecran_veille(int s) override { delai_veille = s; }
+    std::string profil_lire(const std::string& fichier, const std::string& section,
+                            const std::string& cle, const std::string& defaut) override;
+    void profil_ecrire(const std::string& fichier, const std::string& section,
+                       const std::string& cle, const std::string& valeur) override;
+    void reamorcer_aleatoire() override;
+    int aleatoire(int n) override;
+    void ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                      const std::string& parametres, const std::string& repertoire) override;
+
+protected:
+    void terminer_processus(int code) override;
+
+private:
+    struct Noeud {
+        std::string nom;
+        bool repertoire = false;
+        std::string contenu;
+        double creation = 0;
+        std::vector<std::string> enfants;  // keys, in creation order
+        std::string cible;                 // key of a link's target
+        bool representable = true;
+        bool listable = true;
+    };
+    struct Evenement {
+        double ms;
+        int touche;  // 0 for a mouse move
+        Point position;
+    };
+
+    static std::string cle(const std::string& chemin);
+    static std::string parent_de(const std::string& cle);
+    Noeud* trouver(const std::string& chemin);
+    Noeud* ajouter(const std::string& chemin, bool repertoire);
+    void avancer(double duree);
+
+    std::map<std::string, Noeud> noeuds_;
+    std::map<std::string, size_t> echecs_ecriture_;
+    std::vector<Evenement> evenements_;
+    double prochain_tic_ = 200;
+    unsigned graine_ = 1;
+    unsigned etat_aleatoire_ = 1;
+};
+
+}  // namespace nocturo::test
