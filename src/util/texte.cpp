@@ -1,24 +1,198 @@
-// The text routines of the program (to be written).
+// The text routines of the program and the tone generator.
 #include "util/texte.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string_view>
+#include <utility>
+
+#include "plateforme/plateforme.h"
+#include "util/erreurs.h"
 
 namespace nocturo {
 
-std::string sans_accents(const std::string& texte) { return texte; }
-void masque_chiffres(char, std::string&, char) {}
-void sans_lettres(std::string&) {}
-void separe_nom_numero(const std::string&, std::string&, int32_t&) {}
-void remplace_premier(const std::string&, const std::string&, std::string&) {}
-void repare_utf8(std::string&) {}
-int compte_car(char, const std::string&) { return 0; }
-std::string deux_chiffres(const std::string& texte) { return texte; }
-void borne(int&, int, int) {}
-int32_t entier_de(const std::string&, int32_t defaut) { return defaut; }
-std::string coupe_droite(const std::string& texte) { return texte; }
-std::string coupe_gauche(const std::string& texte) { return texte; }
-std::string coupe(const std::string& texte) { return texte; }
-std::string extrait(const std::string&, int, char) { return {}; }
-void remplace_car(char, char, std::string&) {}
-std::string image_tonalite(int, int, int) { return {}; }
-void joue_tonalite(int, int, int) {}
+namespace {
+
+// Both rows of the accent folding, position by position.
+constexpr std::string_view ACCENTS = "ÀÁÂÃÄÅàáâãäåÈÉÊËèéêëÌÍÎÏìíîïÒÓÔÕÖØòóôõöøÙÚÛÜùúûüÝŸýÿÇçÑñ";
+constexpr std::string_view SANS_ACCENT = "AAAAAAaaaaaaEEEEeeeeIIIIiiiiOOOOOOooooooUUUUuuuuYYyyCcNn";
+static_assert(ACCENTS.size() == 56 && SANS_ACCENT.size() == 56);
+
+constexpr int TAUX_ECHANTILLONNAGE = 11025;
+
+bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Replaces the first occurrence, keeping the whole tail; false when there is none.
+bool remplacer_premiere(std::string& texte, std::string_view cherche, std::string_view par) {
+    const size_t p = texte.find(cherche);
+    if (cherche.empty() || p == std::string::npos) return false;
+    texte.replace(p, cherche.size(), par);
+    return true;
+}
+
+void ajouter_16(std::string& s, uint32_t v) {
+    s += static_cast<char>(v & 0xFF);
+    s += static_cast<char>((v >> 8) & 0xFF);
+}
+
+void ajouter_32(std::string& s, uint32_t v) {
+    ajouter_16(s, v & 0xFFFF);
+    ajouter_16(s, v >> 16);
+}
+
+}  // namespace
+
+std::string sans_accents(const std::string& texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (char c : texte) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c == ' ' || c == '-') continue;
+        const size_t p = ACCENTS.find(c);
+        r += p == std::string_view::npos ? c : SANS_ACCENT[p];
+    }
+    return r;
+}
+
+void masque_chiffres(char chiffre, std::string& texte, char autre) {
+    for (char& c : texte) c = est_chiffre(c) ? chiffre : autre;
+    texte += autre;
+}
+
+void sans_lettres(std::string& texte) {
+    std::erase_if(texte, [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 65 && u <= 122;
+    });
+}
+
+void separe_nom_numero(const std::string& texte, std::string& prefixe, int32_t& numero) {
+    std::string chiffres;
+    prefixe.clear();
+    for (char c : texte.substr(0, texte.find('.'))) (est_chiffre(c) ? chiffres : prefixe) += c;
+    numero = entier_de(chiffres, 0);
+}
+
+void remplace_premier(const std::string& cherche, const std::string& remplacement,
+                      std::string& texte) {
+    const size_t p = texte.find(cherche);
+    if (cherche.empty() || p == std::string::npos) return;
+    // The tail is copied with a byte-wide count, as it always was.
+    texte = texte.substr(0, p) + remplacement + texte.substr(p + cherche.size(), 255);
+}
+
+void repare_utf8(std::string& texte) {
+    static const std::pair<std::string_view, std::string_view> REPARATIONS[] = {
+        {"Ã©", "é"}, {"ÃƒÂ©", "é"}, {"Â°", "°"}, {"Ã´", "ô"}, {"Ã¨", "è"},
+        {"Ã§", "ç"}, {"Ã\xA0", "à"}, {"Ã¢", "â"}, {"Ãª", "ê"}, {"Ã®", "î"},
+        {"Ã´", "ô"}, {"Ã»", "û"}, {"Ã¸", "°"}, {"â€š", "é"}, {"Ã¹", "ù"},
+        {"Ã¯", "ï"}, {"Ã¼", "ü"}, {"Ã¤", "ä"}, {"Ã¶", "ö"}, {"Ã‰", "É"},
+    };
+    // A legitimate 'â' (château) keeps matching the trigger: the pass count ends the loop.
+    for (size_t passes = 0; texte.find_first_of("ÂÃâ") != std::string::npos && passes < texte.size();
+         ++passes)
+        for (const auto& [cherche, par] : REPARATIONS) remplacer_premiere(texte, cherche, par);
+}
+
+int compte_car(char c, const std::string& texte) {
+    return static_cast<int>(std::count(texte.begin(), texte.end(), c));
+}
+
+std::string deux_chiffres(const std::string& texte) {
+    std::string r = coupe(texte);
+    return r.size() == 1 ? "0" + r : r;
+}
+
+void borne(int& valeur, int bas, int haut) {
+    if (valeur < bas) valeur = bas;
+    if (valeur > haut) valeur = haut;
+}
+
+int32_t entier_de(const std::string& texte, int32_t defaut) {
+    const std::string t = coupe(texte);
+    if (t.empty()) return defaut;
+    try {
+        return str_to_int(t);
+    } catch (const ErreurConversion& e) {
+        plateforme().message(std::string(e.nom_classe()) + "\n\r" + e.what());
+        return 0;
+    }
+}
+
+std::string coupe_droite(const std::string& texte) {
+    const size_t fin = texte.find_last_not_of(' ');
+    return fin == std::string::npos ? std::string() : texte.substr(0, fin + 1);
+}
+
+std::string coupe_gauche(const std::string& texte) {
+    if (texte.empty()) return texte;
+    // The last character always stays: spaces only give one space.
+    const size_t debut = std::min(texte.find_first_not_of(' '), texte.size() - 1);
+    return texte.substr(debut);
+}
+
+std::string coupe(const std::string& texte) { return coupe_droite(coupe_gauche(texte)); }
+
+std::string extrait(const std::string& texte, int n, char delimiteur) {
+    const std::string double_delimiteur(2, delimiteur);
+    std::string t = texte;
+    for (size_t p; (p = t.find(double_delimiteur)) != std::string::npos;) t.erase(p, 1);
+    if (t.empty()) return "_extraitUTIL.PAS<" + texte + ">";
+    if (t.front() != delimiteur) t.insert(t.begin(), delimiteur);
+    if (t.back() != delimiteur) t += delimiteur;
+    // 1-based positions, 0 when absent; each delimiter passed is overwritten so that the
+    // next search finds the following one.
+    auto position = [&] { return static_cast<int>(t.find(delimiteur) + 1); };
+    int debut = 0, suivant = 0;
+    for (int i = 0; i < n; ++i) {
+        debut = position();
+        if (debut > 0) t[static_cast<size_t>(debut - 1)] = '"';
+        suivant = position();
+    }
+    const int longueur = suivant - debut - 1;
+    if (longueur <= 0) return {};
+    return coupe_gauche(coupe_droite(t.substr(static_cast<size_t>(debut), static_cast<size_t>(longueur))));
+}
+
+void remplace_car(char de, char vers, std::string& texte) {
+    for (char& c : texte)
+        if (c == de) c = vers;
+}
+
+std::string image_tonalite(int frequence, int duree_ms, int volume) {
+    const int64_t n64 = static_cast<int64_t>(duree_ms) * TAUX_ECHANTILLONNAGE / 1000;
+    const auto n = static_cast<uint32_t>(n64 > 0 ? n64 : 0);
+    std::string s = "RIFF";
+    ajouter_32(s, n + 38);
+    s += "WAVEfmt ";
+    ajouter_32(s, 18);
+    ajouter_16(s, 1);  // PCM
+    ajouter_16(s, 1);  // mono
+    ajouter_32(s, TAUX_ECHANTILLONNAGE);
+    ajouter_32(s, TAUX_ECHANTILLONNAGE);  // bytes per second at one byte a sample
+    ajouter_16(s, 1);
+    ajouter_16(s, 8);
+    ajouter_16(s, 0);
+    s += "data";
+    ajouter_32(s, n);
+    const double pas = frequence * 2 * std::numbers::pi / TAUX_ECHANTILLONNAGE;
+    for (uint32_t i = 0; i < n; ++i) {
+        const auto echantillon = static_cast<int>(std::sin(i * pas) * volume) + 127;
+        s += static_cast<char>(echantillon & 0xFF);
+    }
+    return s;
+}
+
+void joue_tonalite(int frequence, int duree_ms, int volume) {
+    // 0.6 times the rate, in integers: 6615 Hz.
+    if (frequence > TAUX_ECHANTILLONNAGE * 3 / 5) {
+        plateforme().message("Un taux d'échantillonage de " + std::to_string(TAUX_ECHANTILLONNAGE) +
+                             " est trop bas pour jouer une tonalité de " + std::to_string(frequence) +
+                             "Hz");
+        return;
+    }
+    plateforme().jouer_son(image_tonalite(frequence, duree_ms, volume));
+}
 
 }  // namespace nocturo

@@ -1,0 +1,212 @@
+// The text routines and the tone generator.
+#include <gtest/gtest.h>
+
+#include "sim/plateforme_simulee.h"
+#include "util/texte.h"
+
+namespace nocturo::test {
+namespace {
+
+// Routines that show messages or play sounds need a machine.
+class Util : public ::testing::Test {
+protected:
+    Util() { installer_plateforme(&machine); }
+    ~Util() override { installer_plateforme(nullptr); }
+    PlateformeSimulee machine;
+};
+
+TEST(SansAccents, PlieLesLettresEtLaisseLeReste) {
+    const struct {
+        std::string texte, attendu;
+    } cas[] = {
+        {"Été-à Paris", "ETeaPARIS"},  // small accented letters stay small
+        {"ÀÁÂÃÄÅàáâãäåÈÉÊËèéêëÌÍÎÏìíîïÒÓÔÕÖØòóôõöøÙÚÛÜùúûüÝŸýÿÇçÑñ",
+         "AAAAAAaaaaaaEEEEeeeeIIIIiiiiOOOOOOooooooUUUUuuuuYYyyCcNn"},
+        {"abc xyz-09", "ABCXYZ09"},
+        {"æœ{}_", "æœ{}_"},
+        {"", ""},
+    };
+    for (const auto& c : cas) EXPECT_EQ(sans_accents(c.texte), c.attendu) << c.texte;
+}
+
+TEST(MasquesEtLettres, MasqueChiffresEtSansLettres) {
+    std::string t = "051231 avg";
+    masque_chiffres('*', t, '_');
+    EXPECT_EQ(t, "******_____");
+    t.clear();
+    masque_chiffres('*', t, '_');
+    EXPECT_EQ(t, "_");
+
+    // 65..122 goes, the six signs between Z and a included.
+    t = "@AZ[\\]^_`az{09 é";
+    sans_lettres(t);
+    EXPECT_EQ(t, "@{09 é");
+}
+
+TEST(Coupes, EspacesSeulementEtDeuxChiffres) {
+    const struct {
+        std::string texte, gauche, droite, coupe, deux;
+    } cas[] = {
+        {"   ", " ", "", "", ""},
+        {"", "", "", "", ""},
+        {" 7 ", "7 ", " 7", "7", "07"},
+        {"12", "12", "12", "12", "12"},
+        {"  a b  ", "a b  ", "  a b", "a b", "a b"},
+        {"\tx ", "\tx ", "\tx", "\tx", "\tx"},  // only the space is trimmed
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(coupe_gauche(c.texte), c.gauche) << "[" << c.texte << "]";
+        EXPECT_EQ(coupe_droite(c.texte), c.droite) << "[" << c.texte << "]";
+        EXPECT_EQ(coupe(c.texte), c.coupe) << "[" << c.texte << "]";
+        EXPECT_EQ(deux_chiffres(c.texte), c.deux) << "[" << c.texte << "]";
+    }
+}
+
+TEST(Extrait, ChampsDelimites) {
+    const struct {
+        std::string texte;
+        int n;
+        char d;
+        std::string attendu;
+    } cas[] = {
+        {"a;b;;c", 3, ';', "c"},
+        {"2005_08_28 avg", 1, '_', "2005"},
+        {"2005_08_28 avg", 3, '_', "28 avg"},
+        {";; x ;y;", 1, ';', "x"},
+        {"a; ;b", 2, ';', ""},  // a field of spaces only
+        {"a;b", 0, ';', ""},
+        {"a;b", 3, ';', ""},
+        {";;;", 1, ';', ""},
+        {"", 1, ';', "_extraitUTIL.PAS<>"},
+        {"a \"q\" b;c", 1, ';', "a \"q\" b"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(extrait(c.texte, c.n, c.d), c.attendu) << c.texte << " #" << c.n;
+}
+
+TEST(Remplacements, PremierCaractereEtQueueDe255) {
+    std::string t = "abcb";
+    remplace_premier("b", "XY", t);
+    EXPECT_EQ(t, "aXYcb");
+    remplace_premier("z", "Q", t);
+    EXPECT_EQ(t, "aXYcb");
+    remplace_premier("", "Q", t);
+    EXPECT_EQ(t, "aXYcb");
+
+    t = "ab" + std::string(300, 'c');
+    remplace_premier("b", "--", t);
+    EXPECT_EQ(t, "a--" + std::string(255, 'c'));
+
+    t = "a.b.c";
+    remplace_car('.', ' ', t);
+    EXPECT_EQ(t, "a b c");
+    EXPECT_EQ(compte_car('.', "a.b.c."), 3);
+    EXPECT_EQ(compte_car('x', ""), 0);
+}
+
+TEST(RepareUtf8, SequencesDuTableau) {
+    const struct {
+        std::string texte, attendu;
+    } cas[] = {
+        {"Ã©tÃ©", "été"},
+        {"ÃƒÂ©", "é"},
+        {"Â°Ã´Ã¨Ã§Ã\xA0Ã¢ÃªÃ®Ã»Ã¸â€šÃ¹Ã¯Ã¼Ã¤Ã¶Ã‰", "°ôèçàâêîû°éùïüäöÉ"},
+        {"château", "château"},  // the trigger stays; the pass count ends the loop
+        {"Ã", "Ã"},
+        {"", ""},
+    };
+    for (const auto& c : cas) {
+        std::string t = c.texte;
+        repare_utf8(t);
+        EXPECT_EQ(t, c.attendu) << c.texte;
+    }
+    // A long line keeps its tail.
+    std::string t = "Ã©" + std::string(400, 'x');
+    repare_utf8(t);
+    EXPECT_EQ(t, "é" + std::string(400, 'x'));
+}
+
+TEST(Borne, BasPuisHaut) {
+    const struct {
+        int valeur, bas, haut, attendu;
+    } cas[] = {{7, 1, 5, 5}, {-2, 1, 5, 1}, {3, 1, 5, 3}, {0, 9, 2, 2}};
+    for (const auto& c : cas) {
+        int v = c.valeur;
+        borne(v, c.bas, c.haut);
+        EXPECT_EQ(v, c.attendu) << c.valeur;
+    }
+}
+
+TEST_F(Util, EntierDeMontreLErreurDeConversionEtDonne0) {
+    EXPECT_EQ(entier_de("  ", 5), 5);
+    EXPECT_EQ(entier_de("", -3), -3);
+    EXPECT_EQ(entier_de(" 42 ", 0), 42);
+    EXPECT_EQ(entier_de("$10", 0), 16);
+    EXPECT_TRUE(machine.messages.empty());
+    EXPECT_EQ(entier_de("12a", 9), 0);
+    ASSERT_EQ(machine.messages.size(), 1u);
+    EXPECT_EQ(machine.messages[0], "EConvertError\n\r'12a' n'est pas une valeur entière correcte");
+}
+
+TEST_F(Util, SepareNomNumero) {
+    const struct {
+        std::string texte, prefixe;
+        int32_t numero;
+    } cas[] = {
+        {"IMG_0012.JPG", "IMG_", 12},
+        {"a1b2.c3", "ab", 12},
+        {"nom", "nom", 0},
+        {".123", "", 0},
+    };
+    for (const auto& c : cas) {
+        std::string prefixe = "reste";
+        int32_t numero = -1;
+        separe_nom_numero(c.texte, prefixe, numero);
+        EXPECT_EQ(prefixe, c.prefixe) << c.texte;
+        EXPECT_EQ(numero, c.numero) << c.texte;
+    }
+    EXPECT_TRUE(machine.messages.empty());
+    std::string prefixe;
+    int32_t numero = -1;
+    separe_nom_numero("x99999999999.jpg", prefixe, numero);
+    EXPECT_EQ(numero, 0);
+    EXPECT_EQ(machine.messages.size(), 1u);
+}
+
+// The header and the samples of a 1 ms tone at 640 Hz, volume 30: 11 samples.
+TEST(ImageTonalite, EnteteEtEchantillonsOctetParOctet) {
+    const unsigned char attendu[] = {
+        'R', 'I', 'F', 'F', 49, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+        18, 0, 0, 0, 1, 0, 1, 0, 0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0,
+        1, 0, 8, 0, 0, 0, 'd', 'a', 't', 'a', 11, 0, 0, 0,
+        127, 137, 146, 153, 156, 156, 151, 143, 133, 123, 113,
+    };
+    EXPECT_EQ(image_tonalite(640, 1, 30), std::string(std::begin(attendu), std::end(attendu)));
+
+    // Loud samples keep their low 8 bits; negative ones are truncated toward zero.
+    const std::string fort = image_tonalite(3000, 1, 255);
+    ASSERT_EQ(fort.size(), 46u + 11u);
+    const unsigned char debut[] = {127, 123, 58, 150, 5};
+    EXPECT_EQ(fort.substr(46, 5), std::string(std::begin(debut), std::end(debut)));
+
+    EXPECT_EQ(image_tonalite(640, 20, 30).size(), 46u + 220u);
+    EXPECT_EQ(image_tonalite(640, 0, 30).size(), 46u);
+}
+
+TEST_F(Util, JoueTonaliteJoueOuRefuseAuDessusDe6615Hz) {
+    joue_tonalite(640, 20, 30);
+    ASSERT_EQ(machine.sons.size(), 1u);
+    EXPECT_EQ(machine.sons[0], image_tonalite(640, 20, 30));
+    joue_tonalite(6615, 1, 30);
+    EXPECT_EQ(machine.sons.size(), 2u);
+    EXPECT_TRUE(machine.messages.empty());
+
+    joue_tonalite(6616, 20, 30);
+    EXPECT_EQ(machine.sons.size(), 2u);
+    ASSERT_EQ(machine.messages.size(), 1u);
+    EXPECT_EQ(machine.messages[0],
+              "Un taux d'échantillonage de 11025 est trop bas pour jouer une tonalité de 6616Hz");
+}
+
+}  // namespace
+}  // namespace nocturo::test
