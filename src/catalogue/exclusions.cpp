@@ -1,9 +1,90 @@
-// Exclusion file (to be written).
+// Exclusion file: whole directories and files (or numbered runs of files) kept out.
+#include "catalogue/exclusions.h"
+
+#include <algorithm>
+
 #include "app/diaporama.h"
+#include "util/erreurs.h"
+#include "util/texte.h"
 
 namespace nocturo {
 
-void Tdiapo::lire_fichier_exclusions() {}
-void Tdiapo::SpeedButton1Click() {}
+namespace {
+
+bool commence_par(const std::string& texte, const char* debut) { return texte.rfind(debut, 0) == 0; }
+
+// Patterns of one file line of the block of directory `bloc`.
+void motifs_de_ligne(const std::string& bloc, const std::string& ligne, std::vector<std::string>& motifs) {
+    const size_t p = ligne.find("...");
+    if (p == std::string::npos) {
+        motifs.push_back(bloc + "\\" + ligne);
+        return;
+    }
+    // 'first...last': the first number is read after the last backslash of the line.
+    const size_t barre = ligne.rfind('\\');
+    const size_t debut = barre == std::string::npos ? 0 : barre + 1;
+    const std::string premier = debut < p ? ligne.substr(debut, p - debut) : std::string();
+    const std::string dernier = ligne.substr(p + 3);
+    const size_t point = premier.rfind('.');
+    const std::string extension = point == std::string::npos ? std::string() : premier.substr(point);
+    std::string prefixe;
+    int32_t a = 0, b = 0;
+    separe_nom_numero(premier, prefixe, a);
+    separe_nom_numero(dernier, prefixe, b);
+    const long long fin = std::min<long long>(b, a + LONGUEUR_SERIE_MAX - 1);
+    for (long long n = a; n <= fin; ++n)
+        motifs.push_back(bloc + "\\" + prefixe + std::to_string(n) + extension);
+}
+
+}  // namespace
+
+MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes) {
+    MotifsExclusion m;
+    size_t i = 0;
+    // Reading past the end gives an empty line, as a text file does.
+    auto lire = [&] {
+        std::string l = i < lignes.size() ? lignes[i] : std::string();
+        if (i < lignes.size()) ++i;
+        repare_utf8(l);
+        return l;
+    };
+    while (i < lignes.size()) {
+        std::string l = lire();
+        if (l.empty() || l[0] == '\'') continue;
+        if (commence_par(l, "**")) {
+            l = l.substr(2);
+            m.repertoires.push_back(l);
+        }
+        if (commence_par(l, "+*")) {
+            const std::string bloc = l.substr(2);
+            std::string ligne = lire();
+            // The end of the file is tested before the line is used: an unclosed block
+            // loses its last line.
+            while (i < lignes.size() && ligne != "-") {
+                motifs_de_ligne(bloc, ligne, m.fichiers);
+                ligne = lire();
+            }
+        }
+    }
+    return m;
+}
+
+void ouvrir_dans_bloc_notes(const std::string& repertoire, const std::string& nom) {
+    plateforme().ouvrir_shell("open", "notepad.exe", nom, repertoire);
+}
+
+void Tdiapo::lire_fichier_exclusions() {
+    ListBox_rep_exclu.vider();
+    ListBox_rep_nom_fic_exclu.vider();
+    if (!CheckBox_fic_exclusion.coche() || !plateforme().fichier_existe(FICHIER_EXCLUSIONS)) return;
+    std::vector<std::string> lignes;
+    if (!lire_lignes(FICHIER_EXCLUSIONS, lignes))
+        throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS);
+    MotifsExclusion m = lire_motifs_exclusion(lignes);
+    ListBox_rep_exclu.definir_elements(std::move(m.repertoires));
+    ListBox_rep_nom_fic_exclu.definir_elements(std::move(m.fichiers));
+}
+
+void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes("C:\\Nocturo", "Nocturo_exclusion.txt"); }
 
 }  // namespace nocturo

@@ -1,10 +1,103 @@
-// Date and word filters (to be written).
+// Date and word filters, and the year caption.
+#include "catalogue/filtres.h"
+
 #include "app/diaporama.h"
+#include "catalogue/chemins.h"
+#include "util/texte.h"
 
 namespace nocturo {
 
-bool Tdiapo::filtre_date_accepte(const std::string&) const { return true; }
-bool Tdiapo::filtre_mots_accepte(const std::string&) const { return true; }
-void Tdiapo::afficher_annee_et_filtres() {}
+namespace {
+
+// Two digits of a short year, with its century: 40 or less is taken as 20xx.
+std::string siecle_et(const std::string& deux) {
+    const int valeur = (deux[0] - '0') * 10 + (deux[1] - '0');
+    return (valeur <= 40 ? "20" : "19") + deux;
+}
+
+std::string texte_annee(int annee) { return annee == 0 ? std::string() : std::to_string(annee); }
+
+std::string repertoire_de(const std::string& chemin) {
+    const size_t p = chemin.find_last_of("\\:");
+    if (p == std::string::npos) return {};
+    return chemin.substr(0, chemin[p] == '\\' ? p : p + 1);
+}
+
+}  // namespace
+
+std::string cle_mois(const std::string& annee, const std::string& mois) {
+    return annee + "-" + deux_chiffres(mois);
+}
+
+bool date_acceptee(const std::string& repertoire, const std::string& de, const std::string& a, bool plage) {
+    if (!plage) return repertoire.find(de) != std::string::npos;
+    const size_t tiret = repertoire.find('-');
+    if (tiret == std::string::npos || tiret < 4) return false;
+    const std::string cle = repertoire.substr(tiret - 4, 7);
+    return de <= cle && cle <= a;
+}
+
+bool mots_acceptes(const std::string& repertoire, const std::string& mots) {
+    const std::string plie = sans_accents(repertoire);
+    const std::string nom = plie.substr(plie.rfind('\\') + 1);  // all of it without a backslash
+    const std::string texte = coupe(mots);
+    size_t debut = 0;
+    while (debut < texte.size()) {
+        size_t fin = texte.find(' ', debut);
+        if (fin == std::string::npos) fin = texte.size();
+        const std::string mot = sans_accents(texte.substr(debut, fin - debut));
+        if (!mot.empty() && nom.find(mot) != std::string::npos) return true;
+        debut = fin + 1;
+    }
+    return false;
+}
+
+std::string annee_du_chemin(const std::string& image) {
+    const std::string n = dernier_composant(repertoire_de(image));
+    std::string m = n;
+    masque_chiffres('*', m, '_');
+    const auto trouve = [&](const char* motif, size_t longueur_min, size_t& p) {
+        p = m.find(motif);
+        return n.size() >= longueur_min && p != std::string::npos;
+    };
+    size_t p = 0;
+    std::string y;
+    if (n.size() >= 6 && m.rfind("******_", 0) == 0)
+        y = siecle_et(n.substr(0, 2));
+    else if (trouve("**_**_**_", 8, p))
+        y = siecle_et(n.substr(p, 2));
+    else if (trouve("********_", 8, p) || trouve("****_**_**", 10, p))
+        y = n.substr(p, 4);
+    else
+        y = extrait(n, 1, '-').substr(0, 4);
+    sans_lettres(y);
+    if (y.empty()) {
+        std::string m2 = image;
+        masque_chiffres('*', m2, '_');
+        p = m2.find("****_**_**");
+        if (image.size() >= 10 && p != std::string::npos) y = image.substr(p, 4);
+    }
+    return y;
+}
+
+bool Tdiapo::filtre_date_accepte(const std::string& repertoire) const {
+    return date_acceptee(repertoire, cle_mois(Edit_annee_de.texte(), Edit_mois_de.texte()),
+                         cle_mois(Edit_annee_a.texte(), Edit_mois_a.texte()), CheckBox_date_a.coche());
+}
+
+bool Tdiapo::filtre_mots_accepte(const std::string& repertoire) const {
+    return mots_acceptes(repertoire, Edit_contient.texte());
+}
+
+void Tdiapo::afficher_annee_et_filtres() {
+    std::string y;
+    if (!Label1.legende().empty()) y = annee_du_chemin(image_courante);
+    if (y.find("20") == std::string::npos) y = texte_annee(annee_creation_fichier(image_courante));
+    Label_an.definir_legende(y);
+    resume_filtres.clear();
+    if (CheckBox_date_de.coche() || CheckBox_date_a.coche()) resume_filtres += "dates filtrées";
+    if (CheckBox_contient.coche()) resume_filtres += "=>" + Edit_contient.texte();
+    Label_options.definir_legende(resume_filtres);
+}
 
 }  // namespace nocturo
