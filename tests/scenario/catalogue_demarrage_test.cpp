@@ -1,0 +1,54 @@
+// The start-up decision between the cache and a scan, with the real scan and cache.
+#include "scenario/catalogue_outils.h"
+
+namespace nocturo::test {
+namespace {
+
+const std::string HISTORIQUE = "C:\\nocturo\\img_affichees.lst";
+
+struct CasDemarrage {
+    const char* ce_qu_il_montre;
+    bool marqueur, cache_rep, cache_images;
+    bool charge;  // the cache is loaded rather than the disks walked
+    bool historique_garde;
+};
+
+class DecisionDeDemarrage : public Catalogue, public testing::WithParamInterface<CasDemarrage> {};
+
+TEST_P(DecisionDeDemarrage, ChargeOuParcourt) {
+    const CasDemarrage& c = GetParam();
+    m.creer_fichier("C:\\Photos\\a.jpg");
+    m.creer_fichier("C:\\Photos\\b.jpg");
+    m.creer_fichier("C:\\nocturo\\nocturo.rep", "C:\\Photos\r\n");
+    racine("C:\\Photos");
+    m.creer_fichier(HISTORIQUE, "C:\\Photos\\a.jpg\r\n");
+    // A cache that disagrees with the disks, so the two roads can be told apart.
+    std::string enregistrement(88, '\0');
+    enregistrement.replace(4, 6, "\x05z.jpg");
+    if (c.marqueur) m.creer_fichier(MARQUEUR, "");
+    if (c.cache_rep) m.creer_fichier(CACHE_REP, "C:\\Ailleurs\r\n");
+    if (c.cache_images) m.creer_fichier(CACHE_IMAGES, enregistrement);
+    m.touche_a(5000, 65);  // ends the show that follows
+
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_EQ(m.fichier_existe(HISTORIQUE), c.historique_garde);
+    EXPECT_TRUE(m.fichier_existe(MARQUEUR));
+    if (c.charge) {
+        EXPECT_EQ(images(), std::vector<std::string>{"C:\\Ailleurs\\z.jpg"});
+        EXPECT_EQ(m.contenu(CACHE_IMAGES), enregistrement);
+    } else {
+        EXPECT_EQ(images(), (std::vector<std::string>{"C:\\Photos\\a.jpg", "C:\\Photos\\b.jpg"}));
+        EXPECT_EQ(m.contenu(CACHE_REP), "C:\\Photos\r\n");
+        EXPECT_EQ(m.taille_fichier(CACHE_IMAGES), 2 * 88);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, DecisionDeDemarrage,
+    testing::Values(CasDemarrage{"marqueur et deux fichiers: chargement", true, true, true, true, true},
+                    CasDemarrage{"marqueur sans liste des repertoires: parcours", true, false, true, false, true},
+                    CasDemarrage{"marqueur sans table des images: parcours", true, true, false, false, true},
+                    CasDemarrage{"sans marqueur: historique efface et parcours", false, true, true, false, false}));
+
+}  // namespace
+}  // namespace nocturo::test
