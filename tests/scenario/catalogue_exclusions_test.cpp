@@ -1,0 +1,52 @@
+// The exclusion file read into the window's two lists, and its editing in Notepad.
+#include "scenario/catalogue_outils.h"
+
+namespace nocturo::test {
+namespace {
+
+const std::string FICHIER = "C:\\Nocturo\\Nocturo_exclusion.txt";
+using Lignes = std::vector<std::string>;
+
+class Exclusions : public Catalogue {
+protected:
+    Exclusions() {
+        m.creer_fichier(FICHIER, "' mes exclusions\r\n**C:\\Photos\\Divers\r\n+*C:\\Photos\\2005\r\nP1.jpg...P2.jpg\r\n-\r\n");
+    }
+};
+
+TEST_F(Exclusions, LaCaseDecideDeLaLecture) {
+    // The lists start with their design lines, which never take part.
+    EXPECT_FALSE(d.ListBox_rep_exclu.elements().empty());
+    d.lire_fichier_exclusions();
+    EXPECT_TRUE(d.ListBox_rep_exclu.elements().empty());
+    EXPECT_TRUE(d.ListBox_rep_nom_fic_exclu.elements().empty());
+
+    d.CheckBox_fic_exclusion.definir_coche(true);
+    d.lire_fichier_exclusions();
+    EXPECT_EQ(d.ListBox_rep_exclu.elements(), Lignes{"C:\\Photos\\Divers"});
+    EXPECT_EQ(d.ListBox_rep_nom_fic_exclu.elements(), (Lignes{"C:\\Photos\\2005\\P1.jpg", "C:\\Photos\\2005\\P2.jpg"}));
+
+    m.supprimer_fichier(FICHIER);
+    d.lire_fichier_exclusions();
+    EXPECT_TRUE(d.ListBox_rep_exclu.elements().empty());
+    EXPECT_TRUE(d.ListBox_rep_nom_fic_exclu.elements().empty());
+}
+
+TEST_F(Exclusions, LeFichierLuExclutAuParcours) {
+    m.creer_fichier("C:\\Photos\\Divers 2006\\a.jpg");
+    m.creer_fichier("C:\\Photos\\2005\\P1.jpg");
+    m.creer_fichier("C:\\Photos\\2005\\P3.jpg");
+    racine("C:\\Photos");
+    d.CheckBox_fic_exclusion.definir_coche(true);
+    d.lire_fichier_exclusions();
+    ASSERT_EQ(scanner(), std::nullopt);
+    EXPECT_EQ(images(), Lignes{"C:\\Photos\\2005\\P3.jpg"});
+}
+
+TEST_F(Exclusions, LeBoutonOuvreLeFichierDansLeBlocNotes) {
+    d.SpeedButton1.cliquer();
+    EXPECT_EQ(m.lancements, Lignes{"open|notepad.exe|Nocturo_exclusion.txt|C:\\Nocturo"});
+}
+
+}  // namespace
+}  // namespace nocturo::test
