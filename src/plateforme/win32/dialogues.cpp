@@ -1,0 +1,114 @@
+// Message boxes and the directory chooser.
+#include "plateforme/win32/win32.h"
+#include <shlobj.h>
+
+#include "plateforme/win32/plateforme_win32.h"
+#include "plateforme/win32/texte_win32.h"
+
+namespace nocturo::win32 {
+
+namespace {
+
+HHOOK crochet_boutons = nullptr;
+
+// The confirmation reads "&Oui" and "&Non" whatever the language of Windows.
+LRESULT CALLBACK nommer_boutons(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_ACTIVATE) {
+        const HWND boite = reinterpret_cast<HWND>(wp);
+        SetDlgItemTextW(boite, IDYES, L"&Oui");
+        SetDlgItemTextW(boite, IDNO, L"&Non");
+        UnhookWindowsHookEx(crochet_boutons);
+        crochet_boutons = nullptr;
+        return 0;
+    }
+    return CallNextHookEx(crochet_boutons, code, wp, lp);
+}
+
+struct Choix {
+    PlateformeWin32* plateforme;
+    std::wstring depart;
+    std::wstring courant;  // folder selected in the tree
+    std::wstring cree;     // a typed directory that we created
+};
+
+std::wstring chemin_de(PCIDLIST_ABSOLUTE liste) {
+    wchar_t tampon[MAX_PATH] = {};
+    if (!liste || !SHGetPathFromIDListW(liste, tampon)) return {};
+    return tampon;
+}
+
+bool absolu(const std::wstring& c) {
+    return (c.size() >= 2 && c[1] == L':') || c.rfind(L"\\\\", 0) == 0;
+}
+
+int CALLBACK suivre_choix(HWND boite, UINT message, LPARAM lp, LPARAM donnees) {
+    auto* choix = reinterpret_cast<Choix*>(donnees);
+    switch (message) {
+    case BFFM_INITIALIZED:
+        if (!choix->depart.empty())
+            SendMessageW(boite, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(choix->depart.c_str()));
+        break;
+    case BFFM_SELCHANGED:
+        choix->courant = chemin_de(reinterpret_cast<PCIDLIST_ABSOLUTE>(lp));
+        break;
+    case BFFM_VALIDATEFAILEDW: {
+        // A typed directory that does not exist: offer to create it with its parents.
+        std::wstring tape = reinterpret_cast<const wchar_t*>(lp);
+        if (!absolu(tape) && !choix->courant.empty()) {
+            std::wstring base = choix->courant;
+            if (base.back() != L'\\') base += L'\\';
+            tape = base + tape;
+        }
+        if (!choix->plateforme->confirmer("Créer le répertoire " + etroit(tape) + " ?")) return 1;
+        const int r = SHCreateDirectoryExW(boite, tape.c_str(), nullptr);
+        if (r != ERROR_SUCCESS && r != ERROR_ALREADY_EXISTS) {
+            choix->plateforme->message("Impossible de créer le répertoire " + etroit(tape));
+            return 1;
+        }
+        choix->cree = tape;
+        return 0;
+    }
+    default:
+        break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void PlateformeWin32::message(const std::string& texte) {
+    mettre_a_jour();
+    MessageBoxW(proprietaire, large(texte).c_str(), L"Nocturo", MB_OK);
+}
+
+bool PlateformeWin32::confirmer(const std::string& texte) {
+    mettre_a_jour();
+    crochet_boutons = SetWindowsHookExW(WH_CBT, nommer_boutons, nullptr, GetCurrentThreadId());
+    const int r = MessageBoxW(proprietaire, large(texte).c_str(), L"Confirmation",
+                              MB_YESNO | MB_ICONQUESTION);
+    if (crochet_boutons) {
+        UnhookWindowsHookEx(crochet_boutons);
+        crochet_boutons = nullptr;
+    }
+    return r == IDYES;
+}
+
+bool PlateformeWin32::choisir_repertoire(std::string& chemin) {
+    mettre_a_jour();
+    Choix choix{this, large(chemin), {}, {}};
+    BROWSEINFOW bi{};
+    bi.hwndOwner = proprietaire;
+    bi.lpszTitle = L"";
+    bi.ulFlags = BIF_NEWDIALOGSTYLE | BIF_EDITBOX | BIF_VALIDATE | BIF_RETURNONLYFSDIRS;
+    bi.lpfn = suivre_choix;
+    bi.lParam = reinterpret_cast<LPARAM>(&choix);
+    PIDLIST_ABSOLUTE liste = SHBrowseForFolderW(&bi);
+    std::wstring resultat = chemin_de(liste);
+    if (liste) CoTaskMemFree(liste);
+    if (resultat.empty()) resultat = choix.cree;
+    if (resultat.empty()) return false;
+    chemin = etroit(resultat);
+    return true;
+}
+
+}  // namespace nocturo::win32

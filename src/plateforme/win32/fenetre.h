@@ -1,0 +1,127 @@
+// A window of the program drawn from its control model: a native child control for each
+// model control, kept in step both ways, and the captions and picture of the window
+// painted on it.
+#pragma once
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "forme/controles.h"
+#include "plateforme/win32/poignees.h"
+
+namespace nocturo::win32 {
+
+using Gestionnaire = std::function<void()>;
+
+struct Rappels {
+    // Runs a handler so that its errors reach the user (required).
+    std::function<void(const Gestionnaire&)> executer;
+    // Key preview: every key released in the window or one of its controls.
+    std::function<void(int)> touche;
+    // The window became active (coming from another program).
+    Gestionnaire activation;
+    // The screen cursor is "none".
+    std::function<bool()> curseur_masque;
+    // Paints a picture control of the window (none: the form colour shows).
+    std::function<void(HDC, const Controle&)> peindre_image;
+};
+
+enum class StyleFenetre { plein_ecran, dialogue };
+
+// Class names, for whoever looks for the windows from outside.
+inline constexpr const wchar_t* CLASSE_FENETRE = L"NocturoFenetre";
+inline constexpr const wchar_t* CLASSE_PANNEAU = L"NocturoPanneau";
+
+class FenetreForme {
+public:
+    FenetreForme(Forme& forme, StyleFenetre style, Rappels rappels, const std::string& titre = "");
+    ~FenetreForme();
+    FenetreForme(const FenetreForme&) = delete;
+    FenetreForme& operator=(const FenetreForme&) = delete;
+
+    HWND poignee() const { return h_; }
+    // Pushes every model change since the last call to the screen.
+    void synchroniser();
+    void repeindre(Controle* c);
+    void afficher();
+    bool contient(HWND h) const;
+    // Key preview and dialog keys; true when the message was consumed.
+    bool pretraiter(MSG& msg);
+
+    static LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK procedure_panneau(HWND h, UINT m, WPARAM wp, LPARAM lp);
+
+private:
+    struct Natif {
+        Controle* c = nullptr;
+        HWND h = nullptr;           // none: painted on the window, or nothing to show
+        std::vector<HWND> radios;
+        UINT id = 0;
+        uint64_t version = 0;       // model version last shown
+        RECT rect{-1, -1, -1, -1};
+        bool visible = false;
+        bool etat_connu = false;
+        std::string legende;
+        std::string texte;
+        std::vector<std::string> elements;
+        bool elements_a_jour = false;
+        nocturo::Police police{"", 0, false, 0};
+        std::wstring bulle;
+    };
+    struct Hote {
+        HWND h;
+        int dx, dy;
+    };
+
+    // natifs.cpp
+    void creer_natifs();
+    void creer(Natif& n);
+    void creer_radios(Natif& n);
+    void synchroniser_un(Natif& n);
+    void placer(Natif& n);
+    void montrer(Natif& n);
+    void synchroniser_valeurs(Natif& n);
+    void synchroniser_elements(Natif& n);
+    void synchroniser_bulle(Natif& n);
+    Hote hote(const Controle* c) const;
+    bool visible_natif(const Controle* c) const;
+
+    // notifications.cpp
+    bool notification(UINT m, WPARAM wp, LPARAM lp, LRESULT& r);
+    void commande(Natif& n, int element, UINT code, HWND enfant);
+    void dessiner_coche(const DRAWITEMSTRUCT& d);
+    void clic_liste_cochee(HWND liste, int x, int y);
+    static LRESULT CALLBACK procedure_liste(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
+
+    // peinture.cpp
+    void peindre_fenetre();
+    void peindre_panneau(HWND h);
+    COLORREF fond(const Controle* c) const;
+
+    LRESULT traiter(UINT m, WPARAM wp, LPARAM lp);
+    Natif* natif_de(HWND h, int* element = nullptr);
+    Natif& natif_de(const Controle* c) { return natifs_[index_.at(c)]; }
+    const Natif& natif_de(const Controle* c) const { return natifs_[index_.at(c)]; }
+    void executer(const Gestionnaire& g) { rappels_.executer(g); }
+
+    Forme& forme_;
+    StyleFenetre style_;
+    Rappels rappels_;
+    std::string titre_;
+    HWND h_ = nullptr;
+    HWND bulles_ = nullptr;
+    bool detruite_ = false;
+    bool en_synchro_ = false;  // native changes made by us are not the user's
+    bool sale_ = true;
+    std::vector<Natif> natifs_;
+    std::unordered_map<const Controle*, size_t> index_;
+    std::unordered_map<HWND, std::pair<size_t, int>> par_poignee_;  // native -> control, item
+    std::unordered_map<UINT, size_t> par_id_;
+    // Last state of the window itself.
+    Couleur couleur_ = 0xFFFFFFFF;
+    Bornes bornes_{-1, -1, -1, -1};
+    std::string legende_;
+};
+
+}  // namespace nocturo::win32

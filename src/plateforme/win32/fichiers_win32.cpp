@@ -1,0 +1,145 @@
+// Files of the platform, through the wide calls with names converted from Windows-1252.
+#include <algorithm>
+
+#include "plateforme/win32/plateforme_win32.h"
+#include "plateforme/win32/poignees.h"
+#include "plateforme/win32/texte_win32.h"
+#include "util/erreurs.h"
+
+namespace nocturo::win32 {
+
+namespace {
+
+// Large blocks keep the cache files quick to read and write.
+constexpr DWORD BLOC = 1 << 22;
+
+DWORD attributs(const std::string& chemin) { return GetFileAttributesW(large(chemin).c_str()); }
+
+bool infos(const std::string& chemin, WIN32_FILE_ATTRIBUTE_DATA& d) {
+    return GetFileAttributesExW(large(chemin).c_str(), GetFileExInfoStandard, &d) != 0;
+}
+
+int64_t taille_de(DWORD haut, DWORD bas) {
+    return static_cast<int64_t>((static_cast<uint64_t>(haut) << 32) | bas);
+}
+
+double jours_creation(const FILETIME& utc) {
+    FILETIME local;
+    FileTimeToLocalFileTime(&utc, &local);
+    return jours_de(local);
+}
+
+}  // namespace
+
+double jours_de(const FILETIME& local) {
+    // File times count 100 ns steps from 1601-01-01, which is 109205 days before 1899-12-30.
+    const uint64_t pas = (static_cast<uint64_t>(local.dwHighDateTime) << 32) | local.dwLowDateTime;
+    return static_cast<double>(pas) / 864000000000.0 - 109205.0;
+}
+
+bool PlateformeWin32::fichier_existe(const std::string& chemin) {
+    const DWORD a = attributs(chemin);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool PlateformeWin32::repertoire_existe(const std::string& chemin) {
+    const DWORD a = attributs(chemin);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int64_t PlateformeWin32::taille_fichier(const std::string& chemin) {
+    WIN32_FILE_ATTRIBUTE_DATA d;
+    if (!infos(chemin, d) || (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return -1;
+    return taille_de(d.nFileSizeHigh, d.nFileSizeLow);
+}
+
+bool PlateformeWin32::supprimer_fichier(const std::string& chemin) {
+    return DeleteFileW(large(chemin).c_str()) != 0;
+}
+
+bool PlateformeWin32::lire_octets(const std::string& chemin, std::string& contenu) {
+    Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (f.get() == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER taille;
+    if (!GetFileSizeEx(f.get(), &taille)) return false;
+    contenu.assign(static_cast<size_t>(taille.QuadPart), '\0');
+    size_t lu = 0;
+    while (lu < contenu.size()) {
+        DWORD n = 0;
+        const DWORD voulu = static_cast<DWORD>(std::min<size_t>(BLOC, contenu.size() - lu));
+        if (!ReadFile(f.get(), contenu.data() + lu, voulu, &n, nullptr))
+            throw ErreurES("Erreur de lecture dans le fichier " + chemin);
+        if (n == 0) break;  // the file shrank while being read
+        lu += n;
+    }
+    contenu.resize(lu);
+    return true;
+}
+
+void PlateformeWin32::ecrire_octets(const std::string& chemin, std::string_view contenu) {
+    Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (f.get() == INVALID_HANDLE_VALUE) throw ErreurES("Impossible de créer le fichier " + chemin);
+    size_t ecrit = 0;
+    while (ecrit < contenu.size()) {
+        DWORD n = 0;
+        const DWORD voulu = static_cast<DWORD>(std::min<size_t>(BLOC, contenu.size() - ecrit));
+        if (!WriteFile(f.get(), contenu.data() + ecrit, voulu, &n, nullptr) || n == 0)
+            throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+        ecrit += n;
+    }
+}
+
+bool PlateformeWin32::remplacer_fichier(const std::string& source, const std::string& destination) {
+    return MoveFileExW(large(source).c_str(), large(destination).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool PlateformeWin32::copier_fichier(const std::string& source, const std::string& destination,
+                                     bool refuser_si_existe) {
+    return CopyFileW(large(source).c_str(), large(destination).c_str(), refuser_si_existe) != 0;
+}
+
+bool PlateformeWin32::deplacer_fichier(const std::string& source, const std::string& destination) {
+    return MoveFileW(large(source).c_str(), large(destination).c_str()) != 0;
+}
+
+bool PlateformeWin32::creer_repertoire(const std::string& chemin) {
+    return CreateDirectoryW(large(chemin).c_str(), nullptr) != 0;
+}
+
+bool PlateformeWin32::lister_repertoire(const std::string& repertoire,
+                                        std::vector<EntreeRepertoire>& entrees) {
+    entrees.clear();
+    std::string motif = repertoire;
+    if (motif.empty() || (motif.back() != '\\' && motif.back() != '/')) motif += '\\';
+    motif += '*';
+    WIN32_FIND_DATAW d;
+    Recherche r(FindFirstFileW(large(motif).c_str(), &d));
+    if (r.get() == INVALID_HANDLE_VALUE) {
+        // An empty drive root has not even "." and "..".
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    do {
+        EntreeRepertoire e;
+        bool perte = false;
+        e.nom = etroit(d.cFileName, &perte);
+        e.nom_representable = !perte;
+        e.attributs = d.dwFileAttributes & (ATTR_LECTURE_SEULE | ATTR_CACHE | ATTR_SYSTEME |
+                                            ATTR_REPERTOIRE | ATTR_ARCHIVE | ATTR_REPARSE);
+        e.taille = taille_de(d.nFileSizeHigh, d.nFileSizeLow);
+        e.creation = jours_creation(d.ftCreationTime);
+        entrees.push_back(std::move(e));
+    } while (FindNextFileW(r.get(), &d));
+    return true;
+}
+
+bool PlateformeWin32::date_creation(const std::string& chemin, double& jours) {
+    WIN32_FILE_ATTRIBUTE_DATA d;
+    if (!infos(chemin, d)) return false;
+    jours = jours_creation(d.ftCreationTime);
+    return true;
+}
+
+}  // namespace nocturo::win32

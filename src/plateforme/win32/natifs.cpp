@@ -1,0 +1,312 @@
+// The native child controls: made from the model, then kept in step with it.
+#include "plateforme/win32/win32.h"
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "plateforme/win32/fenetre.h"
+#include "plateforme/win32/ressources_gdi.h"
+#include "plateforme/win32/texte_win32.h"
+
+namespace nocturo::win32 {
+
+namespace {
+
+bool est_liste(Genre g) { return g == Genre::ListBox || g == Genre::CheckListBox; }
+bool est_cadre(Genre g) { return g == Genre::GroupBox || g == Genre::RadioGroup || g == Genre::Bevel; }
+bool a_legende(Genre g) {
+    return g == Genre::Label || g == Genre::CheckBox || g == Genre::RadioGroup ||
+           g == Genre::GroupBox || g == Genre::Button || g == Genre::SpeedButton || g == Genre::Panel;
+}
+// A label tall enough for two lines wraps its text; the others grow to it, as the
+// framework's self-sizing labels do.
+bool sur_plusieurs_lignes(const Controle& c) { return c.hauteur() >= 2 * (c.police().hauteur + 2); }
+
+bool meme_police(const nocturo::Police& a, const nocturo::Police& b) {
+    return a.nom == b.nom && a.hauteur == b.hauteur && a.gras == b.gras;
+}
+
+}  // namespace
+
+FenetreForme::Hote FenetreForme::hote(const Controle* c) const {
+    const Controle* p = c->parent();
+    if (!p) return {h_, 0, 0};
+    if (p->genre() == Genre::Panel) return {natif_de(p).h, 0, 0};
+    // Group boxes do not pass on their children's notifications: their controls are
+    // siblings placed over them.
+    Hote h = hote(p);
+    h.dx += p->gauche();
+    h.dy += p->haut();
+    return h;
+}
+
+bool FenetreForme::visible_natif(const Controle* c) const {
+    if (!c->visible()) return false;
+    for (const Controle* p = c->parent(); p && p->genre() != Genre::Panel; p = p->parent())
+        if (!p->visible()) return false;
+    return true;
+}
+
+void FenetreForme::creer_natifs() {
+    natifs_.resize(forme_.controles().size());
+    for (size_t i = 0; i < natifs_.size(); ++i) {
+        Natif& n = natifs_[i];
+        n.c = forme_.controles()[i];
+        index_[n.c] = i;
+        n.id = static_cast<UINT>(100 + i);
+        if (style_ == StyleFenetre::dialogue && n.c->genre() == Genre::Button) {
+            if (n.c->legende() == "OK") n.id = IDOK;
+            if (n.c->legende() == "Annuler") n.id = IDCANCEL;
+        }
+        par_id_[n.id] = i;
+        creer(n);
+    }
+    // Frames lie under what they hold.
+    for (Natif& n : natifs_)
+        if (n.h && est_cadre(n.c->genre()))
+            SetWindowPos(n.h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void FenetreForme::creer(Natif& n) {
+    const Controle& c = *n.c;
+    const wchar_t* classe = L"BUTTON";
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD ex = 0;
+    switch (c.genre()) {
+    case Genre::Label:
+        if (!c.parent()) return;  // painted on the window
+        classe = L"STATIC";
+        style |= SS_NOTIFY | SS_NOPREFIX |
+                 (c.aligne_droite() ? SS_RIGHT : sur_plusieurs_lignes(c) ? SS_LEFT : SS_LEFTNOWORDWRAP);
+        break;
+    case Genre::Edit:
+        classe = L"EDIT";
+        style |= WS_TABSTOP | ES_AUTOHSCROLL;
+        ex = WS_EX_CLIENTEDGE;
+        break;
+    case Genre::ComboBox:
+        classe = L"COMBOBOX";
+        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+        break;
+    case Genre::CheckBox:
+        style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+        break;
+    case Genre::RadioGroup:
+    case Genre::GroupBox:
+        style |= BS_GROUPBOX;
+        break;
+    case Genre::CheckListBox:
+        style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+        [[fallthrough]];
+    case Genre::ListBox:
+        classe = L"LISTBOX";
+        style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+        ex = WS_EX_CLIENTEDGE;
+        break;
+    case Genre::Panel:
+        classe = CLASSE_PANNEAU;
+        style |= WS_CLIPCHILDREN;
+        break;
+    case Genre::Button:
+    case Genre::SpeedButton:
+        style |= WS_TABSTOP | BS_MULTILINE | (n.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        break;
+    case Genre::Bevel:
+        classe = L"STATIC";
+        style |= SS_ETCHEDFRAME;
+        break;
+    case Genre::Image:
+    case Genre::Timer:
+        return;
+    }
+    n.h = CreateWindowExW(ex, classe, L"", style, 0, 0, 0, 0, hote(&c).h,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(n.id)),
+                          GetModuleHandleW(nullptr), nullptr);
+    if (!n.h) return;
+    par_poignee_[n.h] = {index_.at(&c), -1};
+    if (c.genre() == Genre::Panel) SetWindowLongPtrW(n.h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (c.genre() == Genre::CheckListBox)
+        SetWindowSubclass(n.h, procedure_liste, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void FenetreForme::creer_radios(Natif& n) {
+    for (HWND r : n.radios) {
+        par_poignee_.erase(r);
+        DestroyWindow(r);
+    }
+    n.radios.clear();
+    const auto& elements = static_cast<RadioGroup&>(*n.c).elements();
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) |
+                            (n.visible ? WS_VISIBLE : 0);
+        HWND r = CreateWindowExW(0, L"BUTTON", large(elements[i]).c_str(), style, 0, 0, 0, 0,
+                                 hote(n.c).h, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(n.c->police())), FALSE);
+        par_poignee_[r] = {index_.at(n.c), static_cast<int>(i)};
+        n.radios.push_back(r);
+    }
+    n.rect = {-1, -1, -1, -1};  // place them
+}
+
+void FenetreForme::synchroniser_un(Natif& n) {
+    Controle& c = *n.c;
+    n.version = c.version();
+    if (!n.h) {
+        if (!c.parent() && (c.genre() == Genre::Label || c.genre() == Genre::Image))
+            InvalidateRect(h_, nullptr, FALSE);
+        return;
+    }
+    en_synchro_ = true;
+    if (!meme_police(c.police(), n.police)) {
+        n.police = c.police();
+        SendMessageW(n.h, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(c.police())), FALSE);
+        for (HWND r : n.radios)
+            SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(c.police())), FALSE);
+    }
+    n.police.couleur = c.police().couleur;
+    if (a_legende(c.genre()) && c.legende() != n.legende) {
+        n.legende = c.legende();
+        SetWindowTextW(n.h, large(n.legende).c_str());
+    }
+    synchroniser_valeurs(n);
+    placer(n);
+    montrer(n);
+    synchroniser_bulle(n);
+    if (est_liste(c.genre())) n.elements_a_jour = false;
+    // Colours may have changed: the look is asked again.
+    InvalidateRect(n.h, nullptr, TRUE);
+    for (HWND r : n.radios) InvalidateRect(r, nullptr, TRUE);
+    if (c.genre() == Genre::GroupBox || c.genre() == Genre::RadioGroup) {
+        // Its controls are siblings: they move and show with it.
+        for (Natif& enfant : natifs_)
+            if (enfant.c->parent() == &c) enfant.version = 0;
+    }
+    en_synchro_ = false;
+}
+
+void FenetreForme::placer(Natif& n) {
+    const Controle& c = *n.c;
+    const Hote ho = hote(&c);
+    int x = ho.dx + c.gauche(), y = ho.dy + c.haut(), l = c.largeur(), h = c.hauteur();
+    if (c.genre() == Genre::Label && !sur_plusieurs_lignes(c) && !c.legende().empty()) {
+        DcFenetre dc(n.h);
+        Selection s(dc.get(), police_gdi(c.police()));
+        const std::wstring t = large(c.legende());
+        SIZE taille{};
+        GetTextExtentPoint32W(dc.get(), t.c_str(), static_cast<int>(t.size()), &taille);
+        if (taille.cx + 1 > l) {
+            if (c.aligne_droite()) x -= taille.cx + 1 - l;
+            l = taille.cx + 1;
+        }
+    }
+    if (c.genre() == Genre::ComboBox) h += 160;  // room for the drop-down list
+    const RECT r{x, y, x + l, y + h};
+    if (EqualRect(&r, &n.rect)) return;
+    n.rect = r;
+    SetWindowPos(n.h, nullptr, x, y, l, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (n.radios.empty()) return;
+    // Items in one column under the caption, as the framework's radio groups lay them.
+    const int haut_items = y + 16, pas = std::max(1, (h - 20) / static_cast<int>(n.radios.size()));
+    for (size_t i = 0; i < n.radios.size(); ++i) {
+        const int yi = haut_items + static_cast<int>(i) * pas + std::max(0, (pas - 17) / 2);
+        SetWindowPos(n.radios[i], nullptr, x + 8, yi, std::max(0, l - 14), std::min(17, pas),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void FenetreForme::montrer(Natif& n) {
+    const bool v = visible_natif(n.c);
+    if (v == n.visible && n.etat_connu) return;
+    n.etat_connu = true;
+    n.visible = v;
+    const HWND focus = GetFocus();
+    if (!v && focus && (focus == n.h || IsChild(n.h, focus))) SetFocus(h_);
+    ShowWindow(n.h, v ? SW_SHOWNA : SW_HIDE);
+    for (HWND r : n.radios) ShowWindow(r, v ? SW_SHOWNA : SW_HIDE);
+}
+
+void FenetreForme::synchroniser_valeurs(Natif& n) {
+    switch (n.c->genre()) {
+    case Genre::ComboBox: {
+        const auto& e = static_cast<ComboBox&>(*n.c).elements;
+        if (e != n.elements) {
+            n.elements = e;
+            SendMessageW(n.h, CB_RESETCONTENT, 0, 0);
+            for (const std::string& s : e)
+                SendMessageW(n.h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(large(s).c_str()));
+        }
+        [[fallthrough]];
+    }
+    case Genre::Edit: {
+        const std::string& t = static_cast<Edit&>(*n.c).texte();
+        if (t != n.texte) {
+            n.texte = t;
+            SetWindowTextW(n.h, large(t).c_str());
+        }
+        break;
+    }
+    case Genre::CheckBox:
+        SendMessageW(n.h, BM_SETCHECK, static_cast<CheckBox&>(*n.c).coche() ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    case Genre::RadioGroup: {
+        const auto& rg = static_cast<RadioGroup&>(*n.c);
+        if (rg.elements() != n.elements || n.radios.size() != rg.elements().size()) {
+            n.elements = rg.elements();
+            creer_radios(n);
+        }
+        for (size_t i = 0; i < n.radios.size(); ++i)
+            SendMessageW(n.radios[i], BM_SETCHECK,
+                         static_cast<int>(i) == rg.indice_element() ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void FenetreForme::synchroniser_elements(Natif& n) {
+    n.elements_a_jour = true;
+    if (!est_liste(n.c->genre())) return;
+    const auto& lb = static_cast<ListBox&>(*n.c);
+    const auto& e = lb.elements();
+    const bool suite = n.elements.size() <= e.size() &&
+                       std::equal(n.elements.begin(), n.elements.end(), e.begin());
+    if (!suite || n.elements.size() != e.size()) {
+        en_synchro_ = true;
+        SendMessageW(n.h, WM_SETREDRAW, FALSE, 0);
+        size_t debut = n.elements.size();
+        if (!suite) {
+            SendMessageW(n.h, LB_RESETCONTENT, 0, 0);
+            debut = 0;
+        }
+        for (size_t i = debut; i < e.size(); ++i)
+            SendMessageW(n.h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(large(e[i]).c_str()));
+        SendMessageW(n.h, WM_SETREDRAW, TRUE, 0);
+        n.elements = e;
+        en_synchro_ = false;
+    }
+    if (SendMessageW(n.h, LB_GETCURSEL, 0, 0) != lb.indice_element())
+        SendMessageW(n.h, LB_SETCURSEL, static_cast<WPARAM>(lb.indice_element()), 0);
+    InvalidateRect(n.h, nullptr, TRUE);
+}
+
+void FenetreForme::synchroniser_bulle(Natif& n) {
+    const std::wstring b = large(n.c->indice());
+    if (!bulles_ || b == n.bulle) return;
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = GetParent(n.h);
+    ti.uId = reinterpret_cast<UINT_PTR>(n.h);
+    std::wstring texte = b;
+    ti.lpszText = texte.data();
+    if (n.bulle.empty())
+        SendMessageW(bulles_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    else if (b.empty())
+        SendMessageW(bulles_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    else
+        SendMessageW(bulles_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+    n.bulle = b;
+}
+
+}  // namespace nocturo::win32

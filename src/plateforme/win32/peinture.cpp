@@ -1,0 +1,71 @@
+// The window's own drawing: the form colour, the picture and the captions laid over it,
+// through a memory bitmap so that nothing flickers; and the panels.
+#include "plateforme/win32/fenetre.h"
+#include "plateforme/win32/ressources_gdi.h"
+#include "plateforme/win32/texte_win32.h"
+
+namespace nocturo::win32 {
+
+namespace {
+
+void ecrire(HDC dc, const Controle& c) {
+    Selection s(dc, police_gdi(c.police()));
+    SetTextColor(dc, couleur_gdi(c.police().couleur));
+    SetBkMode(dc, TRANSPARENT);
+    RECT r{c.gauche(), c.haut(), c.gauche() + c.largeur(), c.haut() + c.hauteur()};
+    const std::wstring t = large(c.legende());
+    // Captions are as wide as their text, whatever their design width.
+    DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r,
+              DT_NOCLIP | DT_NOPREFIX | (c.aligne_droite() ? DT_RIGHT : DT_LEFT));
+}
+
+}  // namespace
+
+COLORREF FenetreForme::fond(const Controle* c) const {
+    // A control in the face colour takes its parent's, as the framework's ParentColor does.
+    for (; c; c = c->parent())
+        if (c->couleur() != COULEUR_FACE_BOUTON) return couleur_gdi(c->couleur());
+    return couleur_gdi(style_ == StyleFenetre::dialogue ? forme_.couleur : COULEUR_FACE_BOUTON);
+}
+
+void FenetreForme::peindre_fenetre() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(h_, &ps);
+    RECT rc;
+    GetClientRect(h_, &rc);
+    DcMemoire mem(CreateCompatibleDC(dc));
+    Bitmap image(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
+    {
+        Selection s(mem.get(), image.get());
+        FillRect(mem.get(), &rc, pinceau(couleur_gdi(forme_.couleur)));
+        for (const Controle* c : forme_.controles()) {
+            if (c->parent() || !c->visible()) continue;
+            if (c->genre() == Genre::Image && rappels_.peindre_image) rappels_.peindre_image(mem.get(), *c);
+            if (c->genre() == Genre::Label) ecrire(mem.get(), *c);
+        }
+        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+               ps.rcPaint.bottom - ps.rcPaint.top, mem.get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    }
+    EndPaint(h_, &ps);
+}
+
+void FenetreForme::peindre_panneau(HWND h) {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(h, &ps);
+    if (Natif* n = natif_de(h)) {
+        const Controle& c = *n->c;
+        RECT r;
+        GetClientRect(h, &r);
+        FillRect(dc, &r, pinceau(fond(&c)));
+        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+        Selection s(dc, police_gdi(c.police()));
+        SetTextColor(dc, couleur_gdi(c.police().couleur));
+        SetBkMode(dc, TRANSPARENT);
+        const std::wstring t = large(c.legende());
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    EndPaint(h, &ps);
+}
+
+}  // namespace nocturo::win32
