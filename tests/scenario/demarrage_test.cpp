@@ -103,6 +103,10 @@ struct CasSortie {
     bool sauver;
 };
 
+void PrintTo(const CasSortie& c, std::ostream* os) {
+    *os << "reinitialiser=" << c.reinitialiser << " sauver=" << c.sauver;
+}
+
 class CheminDeSortie : public testing::TestWithParam<CasSortie> {};
 
 TEST_P(CheminDeSortie, SupprimeLeMarqueurEtSauveSelonLesDrapeaux) {

@@ -15,6 +15,8 @@ struct CasMode {
     uint64_t fenetre;
 };
 
+void PrintTo(const CasMode& c, std::ostream* os) { *os << c.nom; }
+
 class LigneCommande : public testing::TestWithParam<CasMode> {};
 
 TEST_P(LigneCommande, ChoisitLaFenetre) {
