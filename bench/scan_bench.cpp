@@ -1,0 +1,148 @@
+// Speed of the catalogue scan on 20,000 and 200,000 files, in the simulated file system
+// and in a real directory, and of the cache against a plain copy of its file. Prints
+// figures; asserts nothing.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "app/diaporama.h"
+#include "plateforme_hote.h"
+
+using namespace nocturo;
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+double secondes_depuis(Horloge::time_point debut) {
+    return std::chrono::duration<double>(Horloge::now() - debut).count();
+}
+
+template <class F>
+double chronometrer(F&& f) {
+    const auto debut = Horloge::now();
+    f();
+    return secondes_depuis(debut);
+}
+
+std::string nom_rep(int r) {
+    return "C:\\Banc\\g" + std::to_string(r / 100) + "\\d" + std::to_string(r % 100) + " 2014-10-05";
+}
+
+struct Mesure {
+    long long entrees;
+    double secondes;
+    double ns_par_entree() const { return secondes * 1e9 / static_cast<double>(entrees); }
+};
+
+// Best of three scans of C:\Banc, the directory list emptied each time.
+Mesure mesurer_scan(Plateforme& machine) {
+    installer_plateforme(&machine);
+    auto d = std::make_unique<Tdiapo>();
+    d->CheckListBox_rep.ajouter("C:\\Banc");
+    d->CheckListBox_rep.definir_coche(0, true);
+    Mesure meilleure{0, 1e30};
+    for (int essai = 0; essai < 3; ++essai) {
+        d->ListBox_rep.vider();
+        const int32_t avant = d->nb_entrees_vues;
+        const double s = chronometrer([&] { d->scanner_catalogue(); });
+        if (s < meilleure.secondes) meilleure = {d->nb_entrees_vues - avant, s};
+    }
+    std::printf("    %d pictures in %d directories\n", d->nb_images, d->ListBox_rep.nombre());
+    installer_plateforme(nullptr);
+    return meilleure;
+}
+
+Mesure scan_simule(int fichiers, int repertoires) {
+    test::PlateformeSimulee machine;
+    machine.limite_ms = 1e15;
+    machine.creer_repertoire_complet("C:\\Nocturo");
+    for (int r = 0; r < repertoires; ++r)
+        for (int i = 0; i < fichiers / repertoires; ++i)
+            machine.creer_fichier(nom_rep(r) + "\\IMG_" + std::to_string(i) + ".JPG");
+    return mesurer_scan(machine);
+}
+
+Mesure scan_reel(const std::filesystem::path& dossier, int fichiers, int repertoires) {
+    banc::PlateformeHote machine(dossier);
+    machine.limite_ms = 1e15;
+    std::filesystem::create_directories(machine.hote("C:\\Nocturo"));
+    for (int r = 0; r < repertoires; ++r) {
+        const auto rep = machine.hote(nom_rep(r));
+        std::filesystem::create_directories(rep);
+        for (int i = 0; i < fichiers / repertoires; ++i)
+            std::ofstream(rep / ("IMG_" + std::to_string(i) + ".JPG")) << 'x';
+    }
+    return mesurer_scan(machine);
+}
+
+void afficher(const char* ou, const Mesure& petit, const Mesure& grand) {
+    std::printf("%-10s %9lld entries %8.3f s %10.0f entries/s %7.0f ns/entry\n", ou, petit.entrees,
+                petit.secondes, petit.entrees / petit.secondes, petit.ns_par_entree());
+    std::printf("%-10s %9lld entries %8.3f s %10.0f entries/s %7.0f ns/entry\n", ou, grand.entrees,
+                grand.secondes, grand.entrees / grand.secondes, grand.ns_par_entree());
+    std::printf("%-10s cost per entry at 200,000 / at 20,000: %.2fx\n\n", ou,
+                grand.ns_par_entree() / petit.ns_par_entree());
+}
+
+void cache(const std::filesystem::path& dossier) {
+    constexpr int32_t NOMBRE = 1'000'000;
+    banc::PlateformeHote machine(dossier);
+    std::filesystem::create_directories(machine.hote("C:\\Nocturo"));
+    installer_plateforme(&machine);
+    auto d = std::make_unique<Tdiapo>();
+    d->ListBox_rep.vider();
+    for (int r = 0; r < NOMBRE / 10; ++r) d->ListBox_rep.ajouter(nom_rep(r));
+    d->table_images.resize(NOMBRE + 1000);
+    for (int32_t i = 0; i < NOMBRE; ++i) {
+        d->table_images[static_cast<size_t>(i)].indice_rep = i / 10;
+        d->table_images[static_cast<size_t>(i)].definir_nom("IMG_" + std::to_string(i) + ".JPG");
+    }
+    d->nb_images = NOMBRE;
+    const double ecriture = chronometrer([&] { d->sauver_catalogue(); });
+    d->nb_images = 0;
+    d->table_images.clear();
+    const double lecture = chronometrer([&] { d->charger_catalogue(); });
+    const double copie = chronometrer([&] {
+        machine.copier_fichier("C:\\Nocturo\\toutes_img._nf", "C:\\Nocturo\\copie._nf", false);
+    });
+    // The same bytes through the program's memory, as any reader and writer must take them.
+    const double copie_memoire = chronometrer([&] {
+        std::string octets;
+        machine.lire_octets("C:\\Nocturo\\toutes_img._nf", octets);
+        machine.ecrire_octets("C:\\Nocturo\\copie2._nf", octets);
+    });
+    const double memoire_neuve = chronometrer([] {
+        const std::string neuve(88'000'000, '\0');
+        const volatile char milieu = neuve[neuve.size() / 2];
+        (void)milieu;
+    });
+    std::printf("cache of %d records (%lld bytes), %d directory lines:\n", d->nb_images,
+                static_cast<long long>(machine.taille_fichier("C:\\Nocturo\\toutes_img._nf")),
+                d->ListBox_rep.nombre());
+    std::printf("  write %.3f s   read %.3f s\n", ecriture, lecture);
+    std::printf("  copy of the picture file: by the system %.3f s, through memory %.3f s\n", copie, copie_memoire);
+    std::printf("  write / system copy %.2fx   read / system copy %.2fx\n", ecriture / copie, lecture / copie);
+    std::printf("  write / copy through memory %.2fx   read / copy through memory %.2fx\n",
+                ecriture / copie_memoire, lecture / copie_memoire);
+    std::printf("  (first touch of 88 MB of fresh memory on this machine: %.3f s)\n", memoire_neuve);
+    installer_plateforme(nullptr);
+}
+
+}  // namespace
+
+int main() {
+    const auto dossier = std::filesystem::temp_directory_path() / ("nocturo_banc_" + std::to_string(getpid()));
+    std::printf("scan, best of three runs\n");
+    const Mesure sim_petit = scan_simule(20'000, 2'000);
+    const Mesure sim_grand = scan_simule(200'000, 20'000);
+    const Mesure reel_petit = scan_reel(dossier / "petit", 20'000, 2'000);
+    const Mesure reel_grand = scan_reel(dossier / "grand", 200'000, 20'000);
+    std::printf("\n");
+    afficher("simulated", sim_petit, sim_grand);
+    afficher("real disk", reel_petit, reel_grand);
+    cache(dossier / "cache");
+    std::filesystem::remove_all(dossier);
+}
