@@ -27,6 +27,9 @@ struct Rappels {
     std::function<void(HDC, const Controle&)> peindre_image;
 };
 
+// The kind of native control a model control needs (a combo box is an edit in the model).
+Genre genre_natif(const Controle& c);
+
 enum class StyleFenetre { plein_ecran, dialogue };
 
 // Class names, for whoever looks for the windows from outside.
@@ -93,6 +96,7 @@ private:
     void dessiner_coche(const DRAWITEMSTRUCT& d);
     void clic_liste_cochee(HWND liste, int x, int y);
     static LRESULT CALLBACK procedure_liste(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK procedure_cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
 
     // peinture.cpp
     void peindre_fenetre();

@@ -28,6 +28,10 @@ bool meme_police(const nocturo::Police& a, const nocturo::Police& b) {
 
 }  // namespace
 
+Genre genre_natif(const Controle& c) {
+    return dynamic_cast<const ComboBox*>(&c) ? Genre::ComboBox : c.genre();
+}
+
 FenetreForme::Hote FenetreForme::hote(const Controle* c) const {
     const Controle* p = c->parent();
     if (!p) return {h_, 0, 0};
@@ -54,7 +58,7 @@ void FenetreForme::creer_natifs() {
         n.c = forme_.controles()[i];
         index_[n.c] = i;
         n.id = static_cast<UINT>(100 + i);
-        if (style_ == StyleFenetre::dialogue && n.c->genre() == Genre::Button) {
+        if (style_ == StyleFenetre::dialogue && genre_natif(*n.c) == Genre::Button) {
             if (n.c->legende() == "OK") n.id = IDOK;
             if (n.c->legende() == "Annuler") n.id = IDCANCEL;
         }
@@ -63,7 +67,7 @@ void FenetreForme::creer_natifs() {
     }
     // Frames lie under what they hold.
     for (Natif& n : natifs_)
-        if (n.h && est_cadre(n.c->genre()))
+        if (n.h && est_cadre(genre_natif(*n.c)))
             SetWindowPos(n.h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -72,7 +76,7 @@ void FenetreForme::creer(Natif& n) {
     const wchar_t* classe = L"BUTTON";
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ex = 0;
-    switch (c.genre()) {
+    switch (genre_natif(c)) {
     case Genre::Label:
         if (!c.parent()) return;  // painted on the window
         classe = L"STATIC";
@@ -124,9 +128,11 @@ void FenetreForme::creer(Natif& n) {
                           GetModuleHandleW(nullptr), nullptr);
     if (!n.h) return;
     par_poignee_[n.h] = {index_.at(&c), -1};
-    if (c.genre() == Genre::Panel) SetWindowLongPtrW(n.h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    if (c.genre() == Genre::CheckListBox)
+    if (genre_natif(c) == Genre::Panel) SetWindowLongPtrW(n.h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (genre_natif(c) == Genre::CheckListBox)
         SetWindowSubclass(n.h, procedure_liste, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (genre_natif(c) == Genre::GroupBox || genre_natif(c) == Genre::RadioGroup)
+        SetWindowSubclass(n.h, procedure_cadre, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void FenetreForme::creer_radios(Natif& n) {
@@ -137,11 +143,13 @@ void FenetreForme::creer_radios(Natif& n) {
     n.radios.clear();
     const auto& elements = static_cast<RadioGroup&>(*n.c).elements();
     for (size_t i = 0; i < elements.size(); ++i) {
-        const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) |
+        // Plain radio buttons: the model decides which one is checked, not the system's grouping.
+        const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) |
                             (n.visible ? WS_VISIBLE : 0);
         HWND r = CreateWindowExW(0, L"BUTTON", large(elements[i]).c_str(), style, 0, 0, 0, 0,
                                  hote(n.c).h, nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(n.c->police())), FALSE);
+        SetWindowPos(r, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // over the frame
         par_poignee_[r] = {index_.at(n.c), static_cast<int>(i)};
         n.radios.push_back(r);
     }
@@ -152,7 +160,7 @@ void FenetreForme::synchroniser_un(Natif& n) {
     Controle& c = *n.c;
     n.version = c.version();
     if (!n.h) {
-        if (!c.parent() && (c.genre() == Genre::Label || c.genre() == Genre::Image))
+        if (!c.parent() && (genre_natif(c) == Genre::Label || genre_natif(c) == Genre::Image))
             InvalidateRect(h_, nullptr, FALSE);
         return;
     }
@@ -164,7 +172,7 @@ void FenetreForme::synchroniser_un(Natif& n) {
             SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(c.police())), FALSE);
     }
     n.police.couleur = c.police().couleur;
-    if (a_legende(c.genre()) && c.legende() != n.legende) {
+    if (a_legende(genre_natif(c)) && c.legende() != n.legende) {
         n.legende = c.legende();
         SetWindowTextW(n.h, large(n.legende).c_str());
     }
@@ -172,11 +180,11 @@ void FenetreForme::synchroniser_un(Natif& n) {
     placer(n);
     montrer(n);
     synchroniser_bulle(n);
-    if (est_liste(c.genre())) n.elements_a_jour = false;
+    if (est_liste(genre_natif(c))) n.elements_a_jour = false;
     // Colours may have changed: the look is asked again.
     InvalidateRect(n.h, nullptr, TRUE);
     for (HWND r : n.radios) InvalidateRect(r, nullptr, TRUE);
-    if (c.genre() == Genre::GroupBox || c.genre() == Genre::RadioGroup) {
+    if (genre_natif(c) == Genre::GroupBox || genre_natif(c) == Genre::RadioGroup) {
         // Its controls are siblings: they move and show with it.
         for (Natif& enfant : natifs_)
             if (enfant.c->parent() == &c) enfant.version = 0;
@@ -188,7 +196,7 @@ void FenetreForme::placer(Natif& n) {
     const Controle& c = *n.c;
     const Hote ho = hote(&c);
     int x = ho.dx + c.gauche(), y = ho.dy + c.haut(), l = c.largeur(), h = c.hauteur();
-    if (c.genre() == Genre::Label && !sur_plusieurs_lignes(c) && !c.legende().empty()) {
+    if (genre_natif(c) == Genre::Label && !sur_plusieurs_lignes(c) && !c.legende().empty()) {
         DcFenetre dc(n.h);
         Selection s(dc.get(), police_gdi(c.police()));
         const std::wstring t = large(c.legende());
@@ -199,7 +207,7 @@ void FenetreForme::placer(Natif& n) {
             l = taille.cx + 1;
         }
     }
-    if (c.genre() == Genre::ComboBox) h += 160;  // room for the drop-down list
+    if (genre_natif(c) == Genre::ComboBox) h += 160;  // room for the drop-down list
     const RECT r{x, y, x + l, y + h};
     if (EqualRect(&r, &n.rect)) return;
     n.rect = r;
@@ -226,7 +234,7 @@ void FenetreForme::montrer(Natif& n) {
 }
 
 void FenetreForme::synchroniser_valeurs(Natif& n) {
-    switch (n.c->genre()) {
+    switch (genre_natif(*n.c)) {
     case Genre::ComboBox: {
         const auto& e = static_cast<ComboBox&>(*n.c).elements;
         if (e != n.elements) {
@@ -266,7 +274,7 @@ void FenetreForme::synchroniser_valeurs(Natif& n) {
 
 void FenetreForme::synchroniser_elements(Natif& n) {
     n.elements_a_jour = true;
-    if (!est_liste(n.c->genre())) return;
+    if (!est_liste(genre_natif(*n.c))) return;
     const auto& lb = static_cast<ListBox&>(*n.c);
     const auto& e = lb.elements();
     const bool suite = n.elements.size() <= e.size() &&

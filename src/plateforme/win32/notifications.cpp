@@ -87,7 +87,7 @@ bool FenetreForme::notification(UINT m, WPARAM wp, LPARAM lp, LRESULT& r) {
 
 void FenetreForme::commande(Natif& n, int element, UINT code, HWND enfant) {
     Controle* c = n.c;
-    switch (c->genre()) {
+    switch (genre_natif(*c)) {
     case Genre::Button:
     case Genre::SpeedButton:
         if (code == BN_CLICKED) executer([c] { c->cliquer(); });
@@ -113,10 +113,10 @@ void FenetreForme::commande(Natif& n, int element, UINT code, HWND enfant) {
             break;
         }
         std::string t;
-        if ((c->genre() == Genre::Edit && code == EN_CHANGE) ||
-            (c->genre() == Genre::ComboBox && code == CBN_EDITCHANGE))
+        if ((genre_natif(*c) == Genre::Edit && code == EN_CHANGE) ||
+            (genre_natif(*c) == Genre::ComboBox && code == CBN_EDITCHANGE))
             t = texte_de(enfant);
-        else if (c->genre() == Genre::ComboBox && code == CBN_SELCHANGE)
+        else if (genre_natif(*c) == Genre::ComboBox && code == CBN_SELCHANGE)
             t = element_de(enfant, static_cast<int>(SendMessageW(enfant, CB_GETCURSEL, 0, 0)));
         else
             break;
@@ -141,7 +141,7 @@ void FenetreForme::commande(Natif& n, int element, UINT code, HWND enfant) {
 
 void FenetreForme::dessiner_coche(const DRAWITEMSTRUCT& d) {
     Natif* n = natif_de(d.hwndItem);
-    if (!n || n->c->genre() != Genre::CheckListBox) return;
+    if (!n || genre_natif(*n->c) != Genre::CheckListBox) return;
     const auto& liste = static_cast<const CheckListBox&>(*n->c);
     RECT r = d.rcItem;
     const bool choisi = d.itemState & ODS_SELECTED;

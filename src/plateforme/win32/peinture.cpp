@@ -1,5 +1,8 @@
 // The window's own drawing: the form colour, the picture and the captions laid over it,
 // through a memory bitmap so that nothing flickers; and the panels.
+#include "plateforme/win32/win32.h"
+#include <commctrl.h>
+
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/ressources_gdi.h"
 #include "plateforme/win32/texte_win32.h"
@@ -66,6 +69,21 @@ void FenetreForme::peindre_panneau(HWND h) {
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     EndPaint(h, &ps);
+}
+
+LRESULT CALLBACK FenetreForme::procedure_cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR,
+                                               DWORD_PTR donnees) {
+    if (m != WM_PAINT) return DefSubclassProc(h, m, wp, lp);
+    // A group box draws only its frame and the container clips it out: fill it first.
+    auto* f = reinterpret_cast<FenetreForme*>(donnees);
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(h, &ps);
+    RECT r;
+    GetClientRect(h, &r);
+    if (Natif* n = f->natif_de(h)) FillRect(dc, &r, pinceau(f->fond(n->c)));
+    DefSubclassProc(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    EndPaint(h, &ps);
+    return 0;
 }
 
 }  // namespace nocturo::win32
