@@ -58,7 +58,7 @@ void Tdiapo::charger_catalogue() {
     if (!lire_lignes(FICHIER_CACHE_REP, lignes))
         throw ErreurES("Fichier introuvable : " + FICHIER_CACHE_REP);
     ListBox_rep.definir_elements(std::move(lignes));
-    index_rep.clear();  // rebuilt from the lines by the next scan
+    indexer_lignes(ListBox_rep, index_rep);
     std::string octets;
     if (!p.lire_octets(FICHIER_CACHE_IMAGES, octets))
         throw ErreurES("Fichier introuvable : " + FICHIER_CACHE_IMAGES);

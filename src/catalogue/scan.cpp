@@ -41,14 +41,17 @@ void agrandir_table(std::vector<EntreeImage>& table, int32_t indice) {
     table.resize(table.size() + (voulu - table.size()) / 1000 * 1000 + 1000);
 }
 
+void indexer_lignes(const ListBox& liste, std::unordered_map<std::string, int>& index) {
+    index.clear();
+    for (int i = 0; i < liste.nombre(); ++i) index.emplace(majuscules(liste.element(i)), i);
+}
+
 void Tdiapo::scanner_catalogue() {
     Plateforme& p = plateforme();
     nb_images = 0;
     touche_appuyee = false;
     p.supprimer_fichier(FICHIER_MARQUEUR);
-    // The lookup of a picture's directory goes through the index, not through the lines.
-    index_rep.clear();
-    for (int i = 0; i < ListBox_rep.nombre(); ++i) index_rep.emplace(majuscules(ListBox_rep.element(i)), i);
+    indexer_lignes(ListBox_rep, index_rep);
     // Handlers run during the walk and may change the roots: the list is read afresh.
     for (int i = 0; i < CheckListBox_rep.nombre(); ++i) {
         const std::string racine = CheckListBox_rep.element(i);

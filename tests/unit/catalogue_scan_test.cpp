@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/scan.h"
+#include "util/texte.h"
 
 namespace nocturo::test {
 namespace {
@@ -47,6 +48,18 @@ TEST(AgrandirTable, ParPasDeMilleEtToujoursUnePlaceDAvance) {
     EXPECT_EQ(table.size(), 2000u);
     agrandir_table(table, 4500);
     EXPECT_EQ(table.size(), 5000u);
+}
+
+TEST(IndexerLignes, TrouveCeQueTrouveLaRechercheDeLaListe) {
+    Forme forme;
+    ListBox liste(forme, "liste");
+    liste.definir_elements({"C:\\Été", "c:\\été", "C:\\Photos", "C:\\ÉTÉ", "", "c:\\PHOTOS\\œuvre"});
+    std::unordered_map<std::string, int> index;
+    indexer_lignes(liste, index);
+    for (const char* cherche : {"C:\\ÉTÉ", "c:\\été", "C:\\photos", "C:\\Photos\\ŒUVRE", "", "C:\\Ete", "C:\\Photo"}) {
+        const auto trouve = index.find(majuscules(cherche));
+        EXPECT_EQ(trouve == index.end() ? -1 : trouve->second, liste.chercher(cherche)) << cherche;
+    }
 }
 
 }  // namespace
