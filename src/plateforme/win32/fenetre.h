@@ -69,6 +69,7 @@ private:
         std::string texte;
         std::vector<std::string> elements;
         bool elements_a_jour = false;
+        int indice = -2;            // list selection last shown or read
         nocturo::Police police{"", 0, false, 0};
         std::wstring bulle;
     };

@@ -293,8 +293,11 @@ void FenetreForme::synchroniser_elements(Natif& n) {
         n.elements = e;
         en_synchro_ = false;
     }
-    if (SendMessageW(n.h, LB_GETCURSEL, 0, 0) != lb.indice_element())
-        SendMessageW(n.h, LB_SETCURSEL, static_cast<WPARAM>(lb.indice_element()), 0);
+    // Only a change of the model moves the selection: the user may be in mid-click.
+    if (!suite || lb.indice_element() != n.indice) {
+        n.indice = lb.indice_element();
+        SendMessageW(n.h, LB_SETCURSEL, static_cast<WPARAM>(n.indice), 0);
+    }
     InvalidateRect(n.h, nullptr, TRUE);
 }
 

@@ -128,6 +128,7 @@ void FenetreForme::commande(Natif& n, int element, UINT code, HWND enfant) {
     case Genre::CheckListBox:
         if (code == LBN_SELCHANGE) {
             const int i = static_cast<int>(SendMessageW(enfant, LB_GETCURSEL, 0, 0));
+            n.indice = i;  // already on screen
             executer([c, i] {
                 static_cast<ListBox*>(c)->definir_indice_element(i);
                 c->cliquer();
