@@ -1,0 +1,270 @@
+"""Runs nocturo.scr under Wine on a private X display, and looks at what it shows.
+
+Standard library only; the outside tools are Xvfb, wine, wineserver, xdotool and
+ImageMagick (import, convert).
+"""
+import json
+import os
+import shutil
+import signal
+import subprocess
+import time
+from pathlib import Path
+
+LARGEUR, HAUTEUR = 1920, 1080
+GRIS = (128, 128, 128)
+
+
+class EchecScenario(AssertionError):
+    pass
+
+
+def verifier(condition, message):
+    if not condition:
+        raise EchecScenario(message)
+
+
+def attendre_que(condition, delai, pas=0.25, quoi="la condition"):
+    """Polls `condition` until it returns something true; fails after `delai` seconds."""
+    fin = time.monotonic() + delai
+    while True:
+        resultat = condition()
+        if resultat:
+            return resultat
+        if time.monotonic() > fin:
+            raise EchecScenario(f"attente dépassée ({delai} s) : {quoi}")
+        time.sleep(pas)
+
+
+# --- X display -------------------------------------------------------------------------
+
+def _affichage_pris(n):
+    return Path(f"/tmp/.X11-unix/X{n}").exists() or Path(f"/tmp/.X{n}-lock").exists()
+
+
+def demarrer_xvfb(journal, premier=90):
+    """Starts Xvfb on the first free display from :premier; returns (display, pid)."""
+    for n in range(premier, premier + 60):
+        if _affichage_pris(n):
+            continue
+        with open(journal, "ab") as log:
+            xvfb = subprocess.Popen(
+                ["Xvfb", f":{n}", "-screen", "0", f"{LARGEUR}x{HAUTEUR}x24", "-nolisten", "tcp"],
+                stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
+        fin = time.monotonic() + 15
+        while time.monotonic() < fin and xvfb.poll() is None:
+            if subprocess.run(["xdpyinfo", "-display", f":{n}"], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0:
+                return f":{n}", xvfb.pid
+            time.sleep(0.2)
+        if xvfb.poll() is None:
+            xvfb.kill()
+        # Another server took the number between our check and its start: try the next.
+    raise EchecScenario("aucun affichage X libre pour Xvfb")
+
+
+def tuer(pid):
+    try:
+        os.kill(pid, signal.SIGTERM)
+    except ProcessLookupError:
+        return
+    for _ in range(50):
+        try:
+            os.kill(pid, 0)
+        except ProcessLookupError:
+            return
+        time.sleep(0.1)
+    try:
+        os.kill(pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
+
+
+# --- Wine ------------------------------------------------------------------------------
+
+class Wine:
+    """A Wine prefix of our own on a given X display."""
+
+    def __init__(self, prefixe, display, journal):
+        self.prefixe = Path(prefixe)
+        self.display = display
+        self.journal = Path(journal)
+        self.env = dict(os.environ, WINEPREFIX=str(self.prefixe), DISPLAY=display,
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.env.pop("WINELOADER", None)
+
+    def _executer(self, commande, delai):
+        with open(self.journal, "ab") as log:
+            return subprocess.run(commande, env=self.env, stdin=subprocess.DEVNULL,
+                                  stdout=log, stderr=log, timeout=delai).returncode
+
+    def amorcer(self):
+        """Creates the prefix (a few seconds to a minute) unless it is already there."""
+        if not (self.prefixe / "system.reg").exists():
+            self.prefixe.mkdir(parents=True, exist_ok=True)
+            self._executer(["wineboot", "-i"], 600)
+            self._executer(["wineserver", "-w"], 600)
+            verifier((self.prefixe / "drive_c" / "windows").is_dir(),
+                     f"wineboot n'a pas créé le préfixe {self.prefixe}")
+        # A server that stays up between runs makes each start cheaper.
+        self._executer(["wineserver", "-p"], 60)
+
+    def arreter(self):
+        try:
+            self._executer(["wineserver", "-k"], 60)
+        except (subprocess.TimeoutExpired, FileNotFoundError):
+            pass
+
+    def c(self, *morceaux):
+        """Path under drive_c, each piece matched without regard to case as Windows does."""
+        chemin = self.prefixe / "drive_c"
+        for morceau in morceaux:
+            chemin = _sans_casse(chemin, morceau)
+        return chemin
+
+    def lancer(self, scr, *arguments):
+        with open(self.journal, "ab") as log:
+            return subprocess.Popen(["wine", str(scr), *arguments], env=self.env,
+                                    stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                    start_new_session=True)
+
+    # X side: keys, mouse, windows, screenshots.
+    def x(self, *commande):
+        return subprocess.run(list(commande), env=self.env, stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True, timeout=30)
+
+    def touche(self, *touches, fenetre=None):
+        # No window manager runs on Xvfb: the window has to be given the focus first.
+        focus = ["windowfocus", "--sync", fenetre] if fenetre else []
+        self.x("xdotool", *focus, "key", "--delay", "80", *touches)
+
+    def cliquer(self, x, y):
+        self.x("xdotool", "mousemove", str(x), str(y))
+        time.sleep(0.1)
+        self.x("xdotool", "click", "1")
+
+    def fenetres(self, nom=None, classe=None):
+        critere = ["--name", nom] if nom else ["--class", classe]
+        r = self.x("xdotool", "search", "--onlyvisible", *critere)
+        return r.stdout.split()
+
+    def plein_ecran(self, classe="nocturo"):
+        """The window covering the whole screen, if there is one."""
+        for fenetre in self.fenetres(classe=classe):
+            taille = self.x("xdotool", "getwindowgeometry", fenetre).stdout
+            if f"Geometry: {LARGEUR}x{HAUTEUR}" in taille:
+                return fenetre
+        return None
+
+    def capturer(self, fichier):
+        fichier = Path(fichier)
+        fichier.parent.mkdir(parents=True, exist_ok=True)
+        r = self.x("import", "-window", "root", str(fichier))
+        verifier(r.returncode == 0, f"import a échoué : {r.stderr.strip()}")
+        return Capture(fichier)
+
+
+def _sans_casse(dossier, nom):
+    direct = dossier / nom
+    if direct.exists() or direct.is_symlink() or not dossier.is_dir():
+        return direct
+    for entree in dossier.iterdir():
+        if entree.name.lower() == nom.lower():
+            return entree
+    return direct
+
+
+# --- Screenshots -----------------------------------------------------------------------
+
+class Capture:
+    """A PNG of the root window, read back as RGB triples on demand."""
+
+    def __init__(self, fichier):
+        self.fichier = Path(fichier)
+
+    def zone(self, x, y, largeur=1, hauteur=1):
+        brut = subprocess.run(
+            ["convert", str(self.fichier), "-crop", f"{largeur}x{hauteur}+{x}+{y}", "+repage",
+             "-depth", "8", "rgb:-"], capture_output=True, timeout=30).stdout
+        verifier(len(brut) == 3 * largeur * hauteur, f"lecture de pixels impossible dans {self.fichier}")
+        return [tuple(brut[i:i + 3]) for i in range(0, len(brut), 3)]
+
+    def pixel(self, x, y):
+        return self.zone(x, y)[0]
+
+    def compter(self, x, y, largeur, hauteur, accepte):
+        return sum(1 for p in self.zone(x, y, largeur, hauteur) if accepte(p))
+
+
+def est_jaune(p):
+    r, g, b = p
+    return r > 180 and g > 180 and b < 100
+
+
+def est_rouge(p):
+    r, g, b = p
+    return r > 180 and g < 80 and b < 80
+
+
+def est_gris(p):
+    return all(abs(c - 128) <= 2 for c in p)
+
+
+# --- Processes -------------------------------------------------------------------------
+
+def attendre_fin(processus, delai):
+    """Exit code of the Windows program (wine passes it on); fails after `delai` s."""
+    try:
+        return processus.wait(timeout=delai)
+    except subprocess.TimeoutExpired:
+        raise EchecScenario(f"le programme tourne encore après {delai} s") from None
+
+
+def achever(processus):
+    if processus and processus.poll() is None:
+        try:
+            os.killpg(processus.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        processus.wait(timeout=30)
+
+
+# --- Files -----------------------------------------------------------------------------
+
+def ecrire_lignes(fichier, lignes, codage="cp1252"):
+    """A text file as the program writes them: CR LF after every line, Windows-1252."""
+    fichier = Path(fichier)
+    fichier.parent.mkdir(parents=True, exist_ok=True)
+    fichier.write_bytes("".join(l + "\r\n" for l in lignes).encode(codage))
+
+
+def creer_images(racine, dossiers, largeur=640, hauteur=480):
+    """JPEG pictures made with ImageMagick: {dossier: [(nom, couleur), ...]}."""
+    for dossier, images in dossiers.items():
+        d = Path(racine) / dossier
+        d.mkdir(parents=True, exist_ok=True)
+        for nom, couleur in images:
+            subprocess.run(
+                ["convert", "-size", f"{largeur}x{hauteur}", f"xc:{couleur}", "-fill", "white",
+                 "-draw", f"circle {largeur // 2},{hauteur // 2} {largeur // 2},{hauteur // 3}",
+                 "-quality", "85", str(d / nom)], check=True, timeout=60)
+
+
+def supprimer(chemin):
+    chemin = Path(chemin)
+    if chemin.is_symlink() or chemin.is_file():
+        chemin.unlink()
+    elif chemin.is_dir():
+        shutil.rmtree(chemin)
+
+
+# --- State shared between the CTest processes ------------------------------------------
+
+def lire_etat(dossier):
+    fichier = Path(dossier) / "etat.json"
+    verifier(fichier.exists(), f"{fichier} absent : le test e2e_demarrer n'a pas tourné")
+    return json.loads(fichier.read_text())
+
+
+def ecrire_etat(dossier, etat):
+    (Path(dossier) / "etat.json").write_text(json.dumps(etat))

@@ -1,0 +1,1 @@
+"""The picture catalogue: scan, cache, marker."""
