@@ -10,6 +10,8 @@ namespace nocturo::win32 {
 
 class PlateformeWin32 : public Plateforme {
 public:
+    PlateformeWin32() { reamorcer_aleatoire(); }
+
     // The window layer plugs in here: the owner of dialogs, a look at each message before
     // it is dispatched (true: consumed), and the push of model changes to the screen.
     HWND proprietaire = nullptr;
