@@ -8,6 +8,8 @@
 """
 import argparse
 import sys
+
+sys.dont_write_bytecode = True  # keeps the source tree clean
 import traceback
 from pathlib import Path
 

@@ -48,7 +48,7 @@ def lire_ini(fichier):
 def dialogue_parametres(banc):
     ini = banc.wine.c("windows", "Noc_turo.ini")
     echecs = []
-    for cas, arguments, avant, touche, attendu in CAS_PARAMETRES:
+    for n, (cas, arguments, avant, touche, attendu) in enumerate(CAS_PARAMETRES, 1):
         nw.supprimer(ini)
         if avant is not None:
             nw.ecrire_lignes(ini, ["[Parametres]"] + [f"{c}={v}" for c, v in avant.items()])
@@ -58,7 +58,7 @@ def dialogue_parametres(banc):
             fenetres = banc.attendre_fenetre("Param", 30)
             titre = banc.wine.x("xdotool", "getwindowname", fenetres[0]).stdout.strip()
             nw.verifier(titre == "Paramètres", f"titre {titre!r}")
-            banc.capturer(cas.split()[0].lower())
+            banc.capturer(f"cas{n}_{touche.lower()}")
             banc.wine.touche(touche, fenetre=fenetres[0])
             banc.attendre_fin(20, 0)
             obtenu = lire_ini(ini)
