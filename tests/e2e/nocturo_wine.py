@@ -239,13 +239,14 @@ def ecrire_lignes(fichier, lignes, codage="cp1252"):
 
 
 def creer_images(racine, dossiers, largeur=640, hauteur=480):
-    """JPEG pictures made with ImageMagick: {dossier: [(nom, couleur), ...]}."""
+    """JPEG pictures made with ImageMagick: {dossier: [(nom, fond), ...]}, the background
+    in ImageMagick's words ("xc:blue", "gradient:navy-orange"), a white disc on it."""
     for dossier, images in dossiers.items():
         d = Path(racine) / dossier
         d.mkdir(parents=True, exist_ok=True)
-        for nom, couleur in images:
+        for nom, fond in images:
             subprocess.run(
-                ["convert", "-size", f"{largeur}x{hauteur}", f"xc:{couleur}", "-fill", "white",
+                ["convert", "-size", f"{largeur}x{hauteur}", fond, "-fill", "white",
                  "-draw", f"circle {largeur // 2},{hauteur // 2} {largeur // 2},{hauteur // 3}",
                  "-quality", "85", str(d / nom)], check=True, timeout=60)
 

@@ -8,9 +8,9 @@ from banc import scenario
 
 RACINE = r"C:\photos_e2e"
 ARBRE = {
-    "2014-10-05 Avignon": [("IMG_0001.JPG", "blue"), ("IMG_0002.jpg", "navy")],
-    "051231 noel": [("sapin.jpg", "green")],
-    r"2019-07 Bretagne\plage": [("mer.JPG", "teal")],
+    "2014-10-05 Avignon": [("IMG_0001.JPG", "xc:blue"), ("IMG_0002.jpg", "xc:navy")],
+    "051231 noel": [("sapin.jpg", "xc:green")],
+    r"2019-07 Bretagne\plage": [("mer.JPG", "xc:teal")],
 }
 TAILLE_ENTREE = 88
 
@@ -72,7 +72,7 @@ def cache_catalogue(banc):
     nw.verifier(sorted(lire_catalogue(banc)) == attendus(ARBRE), f"catalogue {lire_catalogue(banc)}")
 
     # A later start reads the cache and walks nothing: a new picture stays unseen.
-    nw.creer_images(banc.wine.c("photos_e2e"), {"2014-10-05 Avignon": [("IMG_0003.JPG", "purple")]})
+    nw.creer_images(banc.wine.c("photos_e2e"), {"2014-10-05 Avignon": [("IMG_0003.JPG", "xc:purple")]})
     avant = [empreinte(f) for f in fichiers_cache(banc)]
     banc.lancer()
     attendre_diaporama(banc, "depuis_le_cache")
@@ -84,7 +84,7 @@ def cache_catalogue(banc):
 @scenario
 def boucle_de_liens(banc):
     # Two links back to the root: a walk that follows them never ends.
-    arbre = {"x": [("a.jpg", "blue")], "y": [("b.jpg", "green")]}
+    arbre = {"x": [("a.jpg", "xc:blue")], "y": [("b.jpg", "xc:green")]}
     planter_arbre(banc, arbre)
     for dossier in arbre:
         os.symlink("..", banc.wine.c("photos_e2e", dossier) / "l")
