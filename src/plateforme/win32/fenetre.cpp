@@ -4,6 +4,8 @@
 #include "plateforme/win32/win32.h"
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "plateforme/win32/texte_win32.h"
 
 namespace nocturo::win32 {
@@ -53,12 +55,6 @@ FenetreForme::FenetreForme(Forme& forme, StyleFenetre style, Rappels rappels, co
                               nullptr, GetModuleHandleW(nullptr), nullptr);
     if (bulles_) SendMessageW(bulles_, TTM_SETMAXTIPWIDTH, 0, 500);
     creer_natifs();
-    // A timer is known by its model object's address.
-    for (Controle* c : forme_.controles()) {
-        auto* t = dynamic_cast<Timer*>(c);
-        if (t && t->actif)
-            SetTimer(h_, reinterpret_cast<UINT_PTR>(t), static_cast<UINT>(t->intervalle), nullptr);
-    }
     forme_.sur_modification = [this](Controle*) { sale_ = true; };
     forme_.sur_repeindre = [this](Controle* c) { repeindre(c); };
     forme_.sur_afficher = [this] { afficher(); };
@@ -185,9 +181,25 @@ void FenetreForme::synchroniser() {
         for (Natif& n : natifs_)
             if (n.version != n.c->version()) synchroniser_un(n);
     }
+    regler_minuteries();
     // Lists are filled only once they show: the hidden ones are the program's work lists.
     for (Natif& n : natifs_)
         if (n.h && !n.elements_a_jour && n.c->montre()) synchroniser_elements(n);
+}
+
+void FenetreForme::regler_minuteries() {
+    // A timer is known by its model object's address; its fields change without notice.
+    for (Natif& n : natifs_) {
+        if (n.c->genre() != Genre::Timer) continue;
+        auto* t = static_cast<Timer*>(n.c);
+        const int voulu = t->actif ? std::max(1, t->intervalle) : 0;
+        if (voulu == n.indice) continue;
+        n.indice = voulu;
+        if (voulu)
+            SetTimer(h_, reinterpret_cast<UINT_PTR>(t), static_cast<UINT>(voulu), nullptr);
+        else
+            KillTimer(h_, reinterpret_cast<UINT_PTR>(t));
+    }
 }
 
 void FenetreForme::repeindre(Controle* c) {
@@ -202,7 +214,9 @@ void FenetreForme::afficher() {
     synchroniser();
     ShowWindow(h_, SW_SHOW);
     SetForegroundWindow(h_);
-    SetFocus(h_);
+    // A dialog starts in its first field, the slideshow on itself (its keys).
+    const HWND premier = style_ == StyleFenetre::dialogue ? GetNextDlgTabItem(h_, nullptr, FALSE) : nullptr;
+    SetFocus(premier ? premier : h_);
     UpdateWindow(h_);
 }
 

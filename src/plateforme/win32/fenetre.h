@@ -69,7 +69,7 @@ private:
         std::string texte;
         std::vector<std::string> elements;
         bool elements_a_jour = false;
-        int indice = -2;            // list selection last shown or read
+        int indice = -2;            // list selection last shown or read; timer interval
         nocturo::Police police{"", 0, false, 0};
         std::wstring bulle;
     };
@@ -105,6 +105,7 @@ private:
     COLORREF fond(const Controle* c) const;
 
     LRESULT traiter(UINT m, WPARAM wp, LPARAM lp);
+    void regler_minuteries();
     Natif* natif_de(HWND h, int* element = nullptr);
     Natif& natif_de(const Controle* c) { return natifs_[index_.at(c)]; }
     const Natif& natif_de(const Controle* c) const { return natifs_[index_.at(c)]; }
