@@ -59,14 +59,22 @@ int CALLBACK suivre_choix(HWND boite, UINT message, LPARAM lp, LPARAM donnees) {
             if (base.back() != L'\\') base += L'\\';
             tape = base + tape;
         }
-        if (!choix->plateforme->confirmer("Créer le répertoire " + etroit(tape) + " ?")) return 1;
-        const int r = SHCreateDirectoryExW(boite, tape.c_str(), nullptr);
-        if (r != ERROR_SUCCESS && r != ERROR_ALREADY_EXISTS) {
-            choix->plateforme->message("Impossible de créer le répertoire " + etroit(tape));
-            return 1;
+        // The questions belong to the chooser, which stays open after a "no".
+        PlateformeWin32& p = *choix->plateforme;
+        const HWND proprietaire = p.proprietaire;
+        p.proprietaire = boite;
+        int garder_ouvert = 1;
+        if (p.confirmer("Créer le répertoire " + etroit(tape) + " ?")) {
+            const int r = SHCreateDirectoryExW(boite, tape.c_str(), nullptr);
+            if (r == ERROR_SUCCESS || r == ERROR_ALREADY_EXISTS) {
+                choix->cree = tape;
+                garder_ouvert = 0;
+            } else {
+                p.message("Impossible de créer le répertoire " + etroit(tape));
+            }
         }
-        choix->cree = tape;
-        return 0;
+        p.proprietaire = proprietaire;
+        return garder_ouvert;
     }
     default:
         break;
