@@ -26,6 +26,8 @@ def demarrer(dossier):
     journal = dossier / "demarrage.log"
     display, pid = nw.demarrer_xvfb(journal)
     nw.ecrire_etat(dossier, {"display": display, "xvfb": pid, "prefixe": str(dossier / "prefixe")})
+    # A fresh prefix each run, so that nothing a past run changed in it carries over.
+    nw.supprimer(dossier / "prefixe")
     nw.Wine(dossier / "prefixe", display, journal).amorcer()
     print(f"Xvfb {display} (pid {pid}), préfixe Wine {dossier / 'prefixe'}")
 

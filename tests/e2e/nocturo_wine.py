@@ -156,6 +156,12 @@ class Wine:
                 return fenetre
         return None
 
+    def pixel_ecran(self, x, y):
+        """One pixel straight from the X server, without keeping a file."""
+        brut = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-"],
+                              env=self.env, capture_output=True, timeout=30).stdout
+        return tuple(brut[:3])
+
     def capturer(self, fichier):
         fichier = Path(fichier)
         fichier.parent.mkdir(parents=True, exist_ok=True)
