@@ -18,6 +18,23 @@ bool est_repertoire(const EntreeRepertoire& e) { return (e.attributs & ATTR_REPE
 
 bool marque(const std::string& chemin) { return contient(chemin, "++") || contient(chemin, "§"); }
 
+// Line of `repertoire` in the list, added when absent; the index follows the list.
+int indice_repertoire(ListBox& lignes, std::unordered_map<std::string, int>& index, const std::string& repertoire) {
+    // The pictures of a directory come one after another: once the first has added its
+    // line, the others find it last. When every line is alone of its kind ignoring case,
+    // that line is also the first one the list's search would give.
+    const int dernier = lignes.nombre() - 1;
+    if (dernier >= 0 && index.size() == static_cast<size_t>(dernier) + 1 &&
+        lignes.element(dernier) == repertoire)
+        return dernier;
+    std::string cle = majuscules(repertoire);
+    auto trouve = index.find(cle);
+    if (trouve != index.end()) return trouve->second;
+    lignes.ajouter(repertoire);
+    index.emplace(std::move(cle), dernier + 1);
+    return dernier + 1;
+}
+
 // One directory being walked: its listing and the next entry to take.
 struct Niveau {
     std::string repertoire;
@@ -28,11 +45,17 @@ struct Niveau {
 }  // namespace
 
 bool extension_acceptee(const EntreeRepertoire& entree) {
-    const std::string nom = majuscules(entree.nom);
-    if (!contient(nom, ".JPG") && !contient(nom, ".BMP")) return false;
-    if (nom.find('.') == 0) return false;
     // A directory named like a picture is no picture, whatever size the system gives it.
-    return !est_repertoire(entree) && entree.taille > 0;
+    if (est_repertoire(entree) || entree.taille <= 0) return false;
+    const std::string& nom = entree.nom;
+    if (nom.empty() || nom[0] == '.') return false;
+    // ".JPG" or ".BMP" anywhere, ASCII letters in any case; no copy of the name per entry.
+    const auto majuscule = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    for (size_t p = nom.find('.'); p != std::string::npos && p + 3 < nom.size(); p = nom.find('.', p + 1)) {
+        const std::string suite{majuscule(nom[p + 1]), majuscule(nom[p + 2]), majuscule(nom[p + 3])};
+        if (suite == "JPG" || suite == "BMP") return true;
+    }
+    return false;
 }
 
 void agrandir_table(std::vector<EntreeImage>& table, int32_t indice) {
@@ -114,15 +137,9 @@ void Tdiapo::retenir_image(const std::string& chemin, const EntreeRepertoire& en
         return;
 
     ++nb_images;
-    const std::string cle = majuscules(repertoire);
-    auto trouve = index_rep.find(cle);
-    if (trouve == index_rep.end()) {
-        ListBox_rep.ajouter(repertoire);
-        trouve = index_rep.emplace(cle, ListBox_rep.nombre() - 1).first;
-    }
     agrandir_table(table_images, nb_images);
     EntreeImage& image = table_images[static_cast<size_t>(nb_images - 1)];
-    image.indice_rep = trouve->second;
+    image.indice_rep = indice_repertoire(ListBox_rep, index_rep, repertoire);
     image.definir_nom(entree.nom);
 }
 

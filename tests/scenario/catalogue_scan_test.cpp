@@ -50,12 +50,12 @@ TEST_F(Scan, RacinesImbriqueesEntrentDeuxFoisSousLaMemeLigne) {
 
 TEST_F(Scan, LesLignesDejaPresentesGardentLeurPlace) {
     // The lookup follows the list's own search: the first line equal ignoring case.
-    d.ListBox_rep.definir_elements({"C:\\Autre", "C:\\PHOTOS", "c:\\photos"});
+    d.ListBox_rep.definir_elements({"C:\\Autre", "C:\\PHOTOS", "C:\\Photos"});
     m.creer_fichier("C:\\Photos\\a.jpg");
     m.creer_fichier("C:\\Photos\\n\\b.jpg");
     racine("C:\\Photos");
     ASSERT_EQ(scanner(), std::nullopt);
-    EXPECT_EQ(d.ListBox_rep.elements(), (Chemins{"C:\\Autre", "C:\\PHOTOS", "c:\\photos", "C:\\Photos\\n"}));
+    EXPECT_EQ(d.ListBox_rep.elements(), (Chemins{"C:\\Autre", "C:\\PHOTOS", "C:\\Photos", "C:\\Photos\\n"}));
     ASSERT_EQ(d.nb_images, 2);
     EXPECT_EQ(d.table_images[0].indice_rep, 1);
     EXPECT_EQ(d.table_images[1].indice_rep, 3);
