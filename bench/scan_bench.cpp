@@ -1,8 +1,6 @@
 // Speed of the catalogue scan on 20,000 and 200,000 files, in the simulated file system
 // and in a real directory, and of the cache against a plain copy of its file. Prints
 // figures; asserts nothing.
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -175,7 +173,8 @@ void cache(const std::filesystem::path& dossier) {
 }  // namespace
 
 int main() {
-    const auto dossier = std::filesystem::temp_directory_path() / ("nocturo_banc_" + std::to_string(getpid()));
+    const auto dossier = std::filesystem::temp_directory_path() /
+                         ("nocturo_banc_" + std::to_string(Horloge::now().time_since_epoch().count()));
     std::printf("scan, processor time, best of several runs\n");
     const Mesure sim_petit = scan_simule(20'000, 2'000);
     const Mesure sim_grand = scan_simule(200'000, 20'000);
