@@ -10,6 +10,9 @@ struct CasAnnee {
     const char* attendu;
 };
 
+// Names the case in the test list instead of dumping its bytes.
+void PrintTo(const CasAnnee& c, std::ostream* os) { *os << c.image; }
+
 class AnneeAffichee : public Catalogue, public testing::WithParamInterface<CasAnnee> {};
 
 TEST_P(AnneeAffichee, DuNomDuRepertoireOuDeLaCreationDuFichier) {

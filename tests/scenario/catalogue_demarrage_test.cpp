@@ -13,6 +13,9 @@ struct CasDemarrage {
     bool historique_garde;
 };
 
+// Names the case in the test list instead of dumping its bytes.
+void PrintTo(const CasDemarrage& c, std::ostream* os) { *os << c.ce_qu_il_montre; }
+
 class DecisionDeDemarrage : public Catalogue, public testing::WithParamInterface<CasDemarrage> {};
 
 TEST_P(DecisionDeDemarrage, ChargeOuParcourt) {

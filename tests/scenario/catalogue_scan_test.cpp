@@ -161,6 +161,9 @@ struct CasAcceptation {
     Chemins attendu;
 };
 
+// Names the case in the test list instead of dumping its bytes.
+void PrintTo(const CasAcceptation& c, std::ostream* os) { *os << c.ce_qu_il_montre; }
+
 class Acceptation : public Catalogue, public testing::WithParamInterface<CasAcceptation> {};
 
 TEST_P(Acceptation, RetientLesImagesQuiPassentLesTests) {

@@ -197,6 +197,9 @@ struct CasCoches {
     std::vector<bool> attendu;
 };
 
+// Names the case in the test list instead of dumping its bytes.
+void PrintTo(const CasCoches& c, std::ostream* os) { *os << c.nom; }
+
 class Coches : public ::testing::TestWithParam<CasCoches> {};
 
 TEST_P(Coches, TroisRepertoires) {

@@ -43,6 +43,9 @@ struct CasAjout {
     int bips;
 };
 
+// Names the case in the test list instead of dumping its bytes.
+void PrintTo(const CasAjout& c, std::ostream* os) { *os << c.nom; }
+
 class Ajout : public Repertoires, public ::testing::WithParamInterface<CasAjout> {};
 
 TEST_P(Ajout, MarqueToujoursUneReinitialisation) {

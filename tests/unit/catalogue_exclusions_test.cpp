@@ -16,6 +16,9 @@ struct CasExclusion {
     Lignes fichiers;
 };
 
+// Names the case in the test list instead of dumping its bytes.
+void PrintTo(const CasExclusion& c, std::ostream* os) { *os << c.ce_qu_il_montre; }
+
 class FichierExclusions : public testing::TestWithParam<CasExclusion> {
 protected:
     // A run whose number is malformed shows the conversion message.
