@@ -38,8 +38,8 @@ void Tdiapo::FormCreate() {
     ListBox_rep.vider();
     index_rep.clear();
     ListBox_passee.vider();
-    forme.bornes.gauche = (p.largeur_ecran() - forme.bornes.largeur) / 2;
-    forme.bornes.haut = (p.hauteur_ecran() - forme.bornes.hauteur) / 2;
+    forme.bornes.gauche = (largeur_ecran - forme.bornes.largeur) / 2;
+    forme.bornes.haut = (hauteur_ecran - forme.bornes.hauteur) / 2;
     forme.sans_bordure = true;
     forme.apercu_touches = true;
     derniere_touche = 0;
@@ -131,7 +131,6 @@ void Tdiapo::quitter() {
     }
     if (sauver_en_quittant) sauver_parametres();
     table_images.clear();
-    table_images.shrink_to_fit();
     p.montrer_curseur();
     p.terminer(1);
 }

@@ -278,7 +278,6 @@ private:
     void construire_controles();
     void lier_gestionnaires();
     void placer_rangee_boutons(bool longue);
-    int boucles_actives_ = 0;
 };
 
 }  // namespace nocturo

@@ -159,28 +159,29 @@ FenetreForme::Natif* FenetreForme::natif_de(HWND h, int* element) {
 }
 
 void FenetreForme::synchroniser() {
-    if (detruite_) return;
-    if (sale_) {
-        sale_ = false;
-        if (forme_.couleur != couleur_) {
-            couleur_ = forme_.couleur;
-            InvalidateRect(h_, nullptr, FALSE);
-        }
-        const Bornes& b = forme_.bornes;
-        if (b.gauche != bornes_.gauche || b.haut != bornes_.haut || b.largeur != bornes_.largeur ||
-            b.hauteur != bornes_.hauteur) {
-            bornes_ = b;
-            SetWindowPos(h_, nullptr, b.gauche, b.haut, b.largeur, b.hauteur,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        const std::string& l = titre_.empty() ? forme_.legende : titre_;
-        if (l != legende_) {
-            legende_ = l;
-            SetWindowTextW(h_, large(l).c_str());
-        }
-        for (Natif& n : natifs_)
-            if (n.version != n.c->version()) synchroniser_un(n);
+    // Called at every pump of the messages, so also after every entry of the scan: with no
+    // change of the model since the last call there is nothing to look at.
+    if (detruite_ || !sale_) return;
+    sale_ = false;
+    if (forme_.couleur != couleur_) {
+        couleur_ = forme_.couleur;
+        InvalidateRect(h_, nullptr, FALSE);
     }
+    const Bornes& b = forme_.bornes;
+    if (b.gauche != bornes_.gauche || b.haut != bornes_.haut || b.largeur != bornes_.largeur ||
+        b.hauteur != bornes_.hauteur) {
+        bornes_ = b;
+        SetWindowPos(h_, nullptr, b.gauche, b.haut, b.largeur, b.hauteur,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const std::string& l = titre_.empty() ? forme_.legende : titre_;
+    if (l != legende_) {
+        legende_ = l;
+        SetWindowTextW(h_, large(l).c_str());
+    }
+    for (Natif& n : natifs_)
+        if (n.version != n.c->version()) synchroniser_un(n);
+    // A timer's fields change without notice; they are read with the rest of the model.
     regler_minuteries();
     // Lists are filled only once they show: the hidden ones are the program's work lists.
     for (Natif& n : natifs_)
