@@ -58,6 +58,9 @@ public:
         f.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
         if (!f) throw ErreurES("Erreur d'écriture " + c);
     }
+    void ecrire_octets_durables(const std::string& c, std::string_view contenu) override {
+        ecrire_octets(c, contenu);
+    }
     bool remplacer_fichier(const std::string& source, const std::string& destination) override {
         std::error_code ec;
         std::filesystem::rename(hote(source), hote(destination), ec);

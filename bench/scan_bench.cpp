@@ -7,23 +7,25 @@
 #include <ctime>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
-#include "app/diaporama.h"
+#include "catalogue/cache.h"
+#include "catalogue/parcours.h"
 #include "plateforme_hote.h"
 
 using namespace nocturo;
 
 namespace {
 
-using Horloge = std::chrono::steady_clock;
+using Chrono = std::chrono::steady_clock;
 
-double secondes_depuis(Horloge::time_point debut) {
-    return std::chrono::duration<double>(Horloge::now() - debut).count();
+double secondes_depuis(Chrono::time_point debut) {
+    return std::chrono::duration<double>(Chrono::now() - debut).count();
 }
 
 template <class F>
 double chronometrer(F&& f) {
-    const auto debut = Horloge::now();
+    const auto debut = Chrono::now();
     f();
     return secondes_depuis(debut);
 }
@@ -67,29 +69,33 @@ void refroidir_caches() {
 
 // Best of at least five samples (and of a second of scanning). A sample is as many scans
 // of C:\Banc as make 200,000 files, so that small and large trees are timed over the same
-// stretch of time; the directory list is emptied before each scan.
+// stretch of time.
 Mesure mesurer_scan(Plateforme& machine, int fichiers) {
-    installer_plateforme(&machine);
-    auto d = std::make_unique<Tdiapo>();
-    d->CheckListBox_rep.ajouter("C:\\Banc");
-    d->CheckListBox_rep.definir_coche(0, true);
+    const Racines racines{{"C:\\Banc", true}};
+    const CriteresScan criteres;
+    int32_t vues = 0;
+    const Pompe pompe = [&](int32_t n) {
+        vues = n;
+        machine.traiter_messages();
+        return false;
+    };
+    Catalogue catalogue;
     const int scans_par_echantillon = std::max(1, 200'000 / fichiers);
     Mesure meilleure{0, 1e30};
     const double depart = processeur();
     for (int essai = 0; essai < 5 || processeur() - depart < 1.0; ++essai) {
-        const int32_t avant = d->nb_entrees_vues;
+        long long entrees = 0;
         double s = 0;
         for (int k = 0; k < scans_par_echantillon; ++k) {
-            d->ListBox_rep.vider();
             refroidir_caches();
             const double debut = processeur();
-            d->scanner_catalogue();
+            catalogue = parcourir(racines, criteres, machine, pompe);
             s += processeur() - debut;
+            entrees += vues;
         }
-        if (s < meilleure.secondes) meilleure = {d->nb_entrees_vues - avant, s};
+        if (s < meilleure.secondes) meilleure = {entrees, s};
     }
-    std::printf("    %d pictures in %d directories\n", d->nb_images, d->ListBox_rep.nombre());
-    installer_plateforme(nullptr);
+    std::printf("    %d pictures in %zu directories\n", catalogue.nombre(), catalogue.repertoires().size());
     return meilleure;
 }
 
@@ -130,20 +136,17 @@ void cache(const std::filesystem::path& dossier) {
     constexpr int32_t NOMBRE = 1'000'000;
     banc::PlateformeHote machine(dossier);
     std::filesystem::create_directories(machine.hote("C:\\Nocturo"));
-    installer_plateforme(&machine);
-    auto d = std::make_unique<Tdiapo>();
-    d->ListBox_rep.vider();
-    for (int r = 0; r < NOMBRE / 10; ++r) d->ListBox_rep.ajouter(nom_rep(r));
-    d->table_images.resize(NOMBRE + 1000);
+    std::vector<std::string> repertoires;
+    for (int r = 0; r < NOMBRE / 10; ++r) repertoires.push_back(nom_rep(r));
+    std::vector<EntreeImage> images(NOMBRE);
     for (int32_t i = 0; i < NOMBRE; ++i) {
-        d->table_images[static_cast<size_t>(i)].indice_rep = i / 10;
-        d->table_images[static_cast<size_t>(i)].definir_nom("IMG_" + std::to_string(i) + ".JPG");
+        images[static_cast<size_t>(i)].indice_rep = i / 10;
+        images[static_cast<size_t>(i)].definir_nom("IMG_" + std::to_string(i) + ".JPG");
     }
-    d->nb_images = NOMBRE;
-    const double ecriture = chronometrer([&] { d->sauver_catalogue(); });
-    d->nb_images = 0;
-    d->table_images.clear();
-    const double lecture = chronometrer([&] { d->charger_catalogue(); });
+    Catalogue catalogue(std::move(repertoires), std::move(images));
+    const double ecriture = chronometrer([&] { ecrire_cache(catalogue, machine); });
+    catalogue = {};
+    const double lecture = chronometrer([&] { catalogue = lire_cache(machine); });
     const double copie = chronometrer([&] {
         machine.copier_fichier("C:\\Nocturo\\toutes_img._nf", "C:\\Nocturo\\copie._nf", false);
     });
@@ -158,23 +161,22 @@ void cache(const std::filesystem::path& dossier) {
         const volatile char milieu = neuve[neuve.size() / 2];
         (void)milieu;
     });
-    std::printf("cache of %d records (%lld bytes), %d directory lines:\n", d->nb_images,
+    std::printf("cache of %d records (%lld bytes), %zu directory lines:\n", catalogue.nombre(),
                 static_cast<long long>(machine.taille_fichier("C:\\Nocturo\\toutes_img._nf")),
-                d->ListBox_rep.nombre());
+                catalogue.repertoires().size());
     std::printf("  write %.3f s   read %.3f s\n", ecriture, lecture);
     std::printf("  copy of the picture file: by the system %.3f s, through memory %.3f s\n", copie, copie_memoire);
     std::printf("  write / system copy %.2fx   read / system copy %.2fx\n", ecriture / copie, lecture / copie);
     std::printf("  write / copy through memory %.2fx   read / copy through memory %.2fx\n",
                 ecriture / copie_memoire, lecture / copie_memoire);
     std::printf("  (first touch of 88 MB of fresh memory on this machine: %.3f s)\n", memoire_neuve);
-    installer_plateforme(nullptr);
 }
 
 }  // namespace
 
 int main() {
     const auto dossier = std::filesystem::temp_directory_path() /
-                         ("nocturo_banc_" + std::to_string(Horloge::now().time_since_epoch().count()));
+                         ("nocturo_banc_" + std::to_string(Chrono::now().time_since_epoch().count()));
     std::printf("scan, processor time, best of several runs\n");
     const Mesure sim_petit = scan_simule(20'000, 2'000);
     const Mesure sim_grand = scan_simule(200'000, 20'000);

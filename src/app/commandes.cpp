@@ -2,12 +2,11 @@
 #include <cstdlib>
 
 #include "app/diaporama.h"
-#include "plateforme/plateforme.h"
 
 namespace nocturo {
 
 void Tdiapo::FormKeyUp(int touche) {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     touche_appuyee = true;
     derniere_touche = touche;
     if (touche == VK_ECHAP || touche == VK_Q) quitter();
@@ -36,7 +35,7 @@ void Tdiapo::FormKeyUp(int touche) {
 }
 
 void Tdiapo::Timer1Timer() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     const Point pointeur = p.position_curseur();
     ++nb_tops;
     const double dx = std::abs(pointeur.x - souris_x_prec);
@@ -44,7 +43,7 @@ void Tdiapo::Timer1Timer() {
     double dt = t - instant_prec;
     if (dt == 0) dt = 10000;  // two ticks in the same instant: no division by zero
     const double vitesse = dx / dt / 1000000;
-    if (!Panel1.visible() && nb_tops > 1 && vitesse > vmax) quitter();
+    if (!Panel1.visible() && nb_tops > 1 && vitesse > reglages.vmax) quitter();
     souris_x_prec = pointeur.x;
     instant_prec = t;
 }

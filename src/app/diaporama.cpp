@@ -3,14 +3,15 @@
 
 #include <exception>
 
-#include "plateforme/plateforme.h"
+#include "settings/donnees.h"
 #include "settings/parametres.h"
 #include "util/erreurs.h"
-#include "util/texte.h"
+#include "util/fichiers.h"
 
 namespace nocturo {
 
-Tdiapo::Tdiapo(std::string lettre) : lettre_mode(std::move(lettre)) {
+Tdiapo::Tdiapo(Plateforme& p, std::string lettre)
+    : plateforme(p), lettre_mode(std::move(lettre)), reglages(reglages_de_forme()) {
     construire_controles();
     lier_gestionnaires();
 }
@@ -19,12 +20,12 @@ void Tdiapo::executer(const std::function<void()>& gestionnaire) {
     try {
         gestionnaire();
     } catch (const std::exception& e) {
-        plateforme().message(e.what());
+        plateforme.message(e.what());
     }
 }
 
 void Tdiapo::FormCreate() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     forme.double_tampon = true;
     forme.couleur = NOIR;
     largeur_ecran = p.largeur_ecran();
@@ -32,12 +33,11 @@ void Tdiapo::FormCreate() {
     forme.bornes.largeur = largeur_ecran;
     forme.bornes.hauteur = hauteur_ecran;
     forme.maximisee = true;
-    table_images.clear();
-    nb_images = 0;
+    catalogue = {};
     Label3.definir_legende("paramètre ligne de commande = <" + lettre_mode + ">");
     ListBox_rep.vider();
-    index_rep.clear();
-    ListBox_passee.vider();
+    historique = {};
+    montrer_historique();
     forme.bornes.gauche = (largeur_ecran - forme.bornes.largeur) / 2;
     forme.bornes.haut = (hauteur_ecran - forme.bornes.hauteur) / 2;
     forme.sans_bordure = true;
@@ -49,15 +49,13 @@ void Tdiapo::FormCreate() {
     Label_delai.definir_legende(delai + " s");
     Edit1.definir_texte(delai);
     touche_appuyee = sauver_en_quittant = reinitialiser_en_quittant = false;
-    nb_historique_sauve = 300;
-    vmax = 100;
+    // The window's values until the settings load replaces them.
+    reglages.vmax = 100;
     instant_prec = p.maintenant();
     nb_tops = 0;
-    zoom_max10 = 16;
-    inc_dx = 10;
+    reglages.zoom_max10 = 16;
+    reglages.inc_dx = 10;
     nb_entrees_vues = 0;
-    capacite_historique = 32766;
-    indice_historique = -1;
     Panel1.definir_visible(false);
     const Bornes& b = CheckListBox_rep.bornes();
     Bevel1.definir_bornes(b.gauche - 1, b.haut - 1, b.largeur + 2, b.hauteur + 2);
@@ -84,11 +82,13 @@ void Tdiapo::FormCreate() {
 }
 
 void Tdiapo::sequence_demarrage() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     p.definir_curseur_ecran(CURSEUR_AUCUN);
     Label6.definir_legende(TEXTE_PATIENTEZ);
     forme.couleur = GRIS;
     forme.modifiee();
+    // What a save cut short by a crash or a power cut left beside its file.
+    for (const std::string& f : FICHIERS_ECRITS_SUR) supprimer_temporaire(p, f);
     charger_parametres();
     lire_fichier_exclusions();
     if (p.fichier_existe(FICHIER_MARQUEUR)) {
@@ -112,11 +112,11 @@ void Tdiapo::sequence_demarrage() {
 
 void Tdiapo::FormActivate() {
     Label11.definir_legende("Nocturo 3.4");
-    ListBox_rep_exclu.vider();
-    ListBox_rep_nom_fic_exclu.vider();
+    exclusions = {};
     indicateur(false);
-    param_charger(ListBox_param, FICHIER_PARAMETRES);
-    CheckBox_grand_menu.definir_coche(param_lire_bool(ListBox_param, "CheckBox_grand_menu.Checked", "false"));
+    LignesParametres parametres;
+    param_charger(plateforme, parametres, FICHIER_PARAMETRES);
+    CheckBox_grand_menu.definir_coche(param_lire_bool(parametres, "CheckBox_grand_menu.Checked", "false"));
     if (CheckBox_grand_menu.coche())
         forme_longue();
     else
@@ -124,13 +124,13 @@ void Tdiapo::FormActivate() {
 }
 
 void Tdiapo::quitter() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     if (reinitialiser_en_quittant) {
         p.supprimer_fichier(FICHIER_MARQUEUR);
         p.supprimer_fichier(FICHIER_REP_COURANT);
     }
     if (sauver_en_quittant) sauver_parametres();
-    table_images.clear();
+    catalogue = {};
     p.montrer_curseur();
     p.terminer(1);
 }
@@ -143,7 +143,7 @@ void Tdiapo::aPanel_sauve_param_et_BD0_et_quitterClick() {
 }
 
 void Tdiapo::Button_quitClick() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     p.placer_curseur(largeur_ecran / 2, hauteur_ecran / 2);
     if (p.confirmer("\n     Quitter ?")) quitter();
 }

@@ -1,40 +1,34 @@
-// The slideshow window: every control, every setting and the handlers that tie them.
+// The slideshow window: its controls and the handlers that tie them to the domain. The
+// program's data lives in domain values (settings, catalogue, exclusions, history); the
+// controls show them and take the user's changes.
 #pragma once
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "catalogue/entree_image.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/criteres.h"
 #include "forme/controles.h"
 #include "plateforme/plateforme.h"
+#include "settings/racines.h"
+#include "settings/reglages.h"
+#include "show/historique.h"
 
 namespace nocturo {
 
 // Virtual-key codes the window acts on.
 enum : int { VK_ECHAP = 27, VK_ESPACE = 32, VK_GAUCHE = 37, VK_DROITE = 39, VK_Q = 81, VK_F3 = 114 };
 
-// Data directory and its files.
-inline const std::string REP_DONNEES = "C:\\nocturo";
-inline const std::string FICHIER_MARQUEUR = "C:\\Nocturo\\effacez_moi_pour_reinitialiser.___";
-inline const std::string FICHIER_CACHE_REP = "C:\\Nocturo\\toutes_img_ListBox_rep.dat";
-inline const std::string FICHIER_CACHE_IMAGES = "C:\\Nocturo\\toutes_img._nf";
-inline const std::string FICHIER_HISTORIQUE = "C:\\nocturo\\img_affichees.lst";
-inline const std::string FICHIER_REP_COURANT = "C:\\nocturo\\image_rep_crt.txt";
-inline const std::string FICHIER_PARAMETRES = "C:\\nocturo\\nocturo_var.prm";
-inline const std::string FICHIER_REPERTOIRES = "C:\\nocturo\\nocturo.rep";
-inline const std::string FICHIER_COCHES = "C:\\nocturo\\nocturo.repflag";
-inline const std::string FICHIER_EXCLUSIONS = "C:\\Nocturo\\Nocturo_exclusion.txt";
-
 inline const std::string TEXTE_PATIENTEZ = "patientez ...   ou   Esc";
 
 class Tdiapo {
 public:
-    explicit Tdiapo(std::string lettre_mode = "");
+    explicit Tdiapo(Plateforme& plateforme, std::string lettre_mode = "");
     Tdiapo(const Tdiapo&) = delete;
     Tdiapo& operator=(const Tdiapo&) = delete;
 
+    Plateforme& plateforme;
     Forme forme;
 
     // ---- Controls of the window ----
@@ -187,29 +181,17 @@ public:
     int souris_x_prec = 0;
     double instant_prec = 0;
     int nb_tops = 0;
-    int vmax = 100;
 
-    // Integer settings (loaded and saved with the parameter file).
-    int dt0_a = 0, dt1_a = 0, dt2_a = 0, dt2_b = 0, dt3_a = 0, dt3_b = 0, dt4_a = 0, dt4_b = 0,
-        dt5_a = 0, dt5_b = 0, haut = 0;
-    int zoom_max10 = 16;
-    int inc_dx = 10;
-    int indice_non_aleatoire = 0;
-    int rayon_rnd = 0;
-    int nb_fouille = 0;
+    // The settings as last loaded or saved; its integers are the variables that the
+    // effects, the selection and the mouse watch read.
+    Reglages reglages;
 
-    // Catalogue.
-    std::vector<EntreeImage> table_images;
-    int32_t nb_images = 0;
+    Catalogue catalogue;
     int32_t nb_entrees_vues = 0;
-    // Lines of ListBox_rep folded to upper case, to their index: the scan's lookup.
-    std::unordered_map<std::string, int> index_rep;
+    MotifsExclusion exclusions;
 
     // History and show.
-    int nb_historique_sauve = 300;
-    int capacite_historique = 32766;
-    int indice_historique = -1;
-    int ecriture_historique = -1;
+    Historique historique;
     bool rejeu_en_cours = false;
     std::string image_courante;
     std::string image_precedente;
@@ -250,17 +232,24 @@ public:
     void Panel_sup_repClick();
     void CheckListBox_repClick();
 
+    // The settings' controls: each key's control, the value shown, the value read back.
+    Controle& controle_reglage(const CleReglage& cle);
+    void montrer_reglage(const CleReglage& cle, const std::string& texte);
+    void montrer_reglages(const Reglages& r);
+    void relire_reglages();
+
+    // The roots as the list shows them, and back.
+    Racines racines() const;
+    void montrer_racines(const Racines& r);
+
     // ---- Catalogue ----
     void scanner_catalogue();
-    void parcourir_repertoire(const std::string& repertoire);
-    void retenir_image(const std::string& chemin, const EntreeRepertoire& entree,
-                       const std::string& repertoire);
+    // The scan's rules as the controls and the exclusion lists stand now.
+    CriteresScan criteres_scan() const;
     void lire_fichier_exclusions();
     void SpeedButton1Click();
     void sauver_catalogue();
     void charger_catalogue();
-    bool filtre_date_accepte(const std::string& repertoire) const;
-    bool filtre_mots_accepte(const std::string& repertoire) const;
     void afficher_annee_et_filtres();
 
     // ---- Show ----
@@ -276,6 +265,7 @@ public:
 
 private:
     void construire_controles();
+    void montrer_historique();
     void lier_gestionnaires();
     void placer_rangee_boutons(bool longue);
 };

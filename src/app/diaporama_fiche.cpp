@@ -19,10 +19,9 @@ void texte(Edit& e, int g, int h, int l, int ha, const std::string& t,
 }
 
 void radio(RadioGroup& r, int g, int h, int l, int ha, const std::string& legende,
-           std::vector<std::string> elements, int choix) {
+           std::vector<std::string> elements) {
     poser(r, g, h, l, ha, legende);
     r.definir_elements(std::move(elements));
-    r.definir_indice_element(choix);
 }
 
 void police(Controle& c, const std::string& nom, int hauteur, Couleur couleur) {
@@ -70,7 +69,7 @@ void Tdiapo::construire_controles() {
     for (ListBox* l : {&ListBox_rep_exclu, &ListBox_rep_nom_fic_exclu, &ListBox_test,
                        &ListBox_fic_rep_crt})
         l->definir_visible(false);
-    Timer1.intervalle = 200;
+    Timer1.definir_intervalle(200);
 
     // Control panel.
     poser(Panel1, 8, 616, 1545, 225);
@@ -79,9 +78,9 @@ void Tdiapo::construire_controles() {
     poser(Label_delai, 1477, 169, 28, 13, "délai");
     poser(Label_etat, 1378, 169, 23, 13, "état");
     poser(Label_repertoire, 844, 39, 92, 13, "répertoire image");
-    poser(rep_album_A, 889, 136, 85, 13, "répertoire album A");
+    poser(rep_album_A, 889, 136, 85, 13);
     poser(SpeedButton_album_A, 853, 128, 27, 27, "...");
-    poser(rep_album_B, 889, 168, 85, 13, "répertoire album B");
+    poser(rep_album_B, 889, 168, 85, 13);
     poser(SpeedButton_album_B, 854, 162, 27, 27, "...");
     poser(Label13, 856, 197, 18, 13, "ntot");
     poser(Label9, 1131, 116, 69, 13, "rayon aléatoire", "rayon du 2ème  tirage  aléatoire");
@@ -117,20 +116,19 @@ void Tdiapo::construire_controles() {
     poser(Button2, 1359, 138, 178, 23, "Enregistrer paramètres");
     poser(Button_close_param, 849, 6, 22, 27, "X", "comme Continuer (espace)");
     poser(Button_param_avancer, 1358, 102, 179, 30, "Paramètres avancés (bascule)");
-    texte(Edit_rayon_rnd, 1206, 115, 30, 15, "5");
+    poser(Edit_rayon_rnd, 1206, 115, 30, 15);
     poser(CheckBox_rnd, 1045, 115, 65, 17, "aléatoire",
           "lecture aléatoire ou successive (voir indice non aléatoire de démarrage)");
-    CheckBox_rnd.definir_coche(true);
-    texte(Edit_nb_fouille, 1204, 141, 30, 15, "5");
-    texte(Edit_indice_non_aleatoire, 1180, 195, 61, 15, "0");
+    poser(Edit_nb_fouille, 1204, 141, 30, 15);
+    poser(Edit_indice_non_aleatoire, 1180, 195, 61, 15);
     radio(RadioGroup_titre_ecran, 1245, 102, 107, 78, "afficher à l'écran",
-          {"rien", "répertoire", "répertoire + nom"}, 1);
-    texte(Edit_annee_de, 1339, 7, 41, 15, "2014");
-    texte(Edit_annee_a, 1339, 30, 41, 15, "");
+          {"rien", "répertoire", "répertoire + nom"});
+    poser(Edit_annee_de, 1339, 7, 41, 15);
+    poser(Edit_annee_a, 1339, 30, 41, 15);
     poser(CheckBox_date_de, 1188, 6, 148, 17, "filtre que/de : année/mois");
     poser(CheckBox_date_a, 1188, 30, 97, 17, "filtre date à");
-    texte(Edit_mois_de, 1395, 7, 41, 15, "10");
-    texte(Edit_mois_a, 1395, 30, 41, 15, "");
+    poser(Edit_mois_de, 1395, 7, 41, 15);
+    poser(Edit_mois_a, 1395, 30, 41, 15);
     poser(Panel_continuer, 123, 6, 185, 27, "continuer [Espace]");
     Panel_continuer.definir_couleur(JAUNE);
     poser(aPanel_sauve_param_et_BD0_et_quitter, 311, 54, 226, 27,
@@ -142,7 +140,7 @@ void Tdiapo::construire_controles() {
     poser(Panel_ouvrir_repB, 794, 162, 49, 27, "ouvrir");
     poser(Button_aide, 905, 91, 24, 24, "?", "Aide");
     poser(CheckBox_contient, 1091, 50, 84, 17, "doit contenir", INDICE_CONTIENT);
-    texte(Edit_contient, 1179, 51, 188, 15, "divers avignon", INDICE_CONTIENT);
+    poser(Edit_contient, 1179, 51, 188, 15, "", INDICE_CONTIENT);
     poser(Button1, 744, 200, 73, 17, "320 jpg");
     Button1.definir_visible(false);
     poser(CheckBox_af_an, 1256, 190, 97, 17, "affiche année");
@@ -162,7 +160,7 @@ void Tdiapo::construire_controles() {
     poser(Label12, 16, 475, 260, 13, "Programme de visualisation du répertoire image courant",
           INDICE_VISUALISEUR);
     poser(SpeedButton_xnview, 288, 472, 23, 22, "...", " choix d'un autre logiciel que XnView");
-    poser(xnview_alternative_Label, 317, 476, 85, 13, "exécutable (*.exe)", INDICE_VISUALISEUR);
+    poser(xnview_alternative_Label, 317, 476, 85, 13, "", INDICE_VISUALISEUR);
     poser(Label3, 18, 522, 92, 13, "ligne de commande", " ligne de commande passée à Nocturo ");
     poser(Label5, 478, 497, 6, 13, "n");
     poser(Label19, 343, 497, 126, 13, "index de la dernière image ");
@@ -170,37 +168,36 @@ void Tdiapo::construire_controles() {
           "adaptez la valeur pour éviter les sorties \"accidentelles\"");
     poser(SpeedButton2, 347, 168, 180, 25, "renommage par lot");
     poser(Button4, 507, 7, 22, 28, "X");
-    texte(Edit_zoom_s_dix, 277, 136, 54, 21, "16");
-    texte(Edit_inc_pixel, 277, 161, 54, 21, "250");
+    poser(Edit_zoom_s_dix, 277, 136, 54, 21);
+    poser(Edit_inc_pixel, 277, 161, 54, 21);
     radio(Rdg1, 8, 208, 353, 253, "Effets",
           {"reste à 1  (sans zoom =1 )                        1 durée",
            "SBN  (Sans Bandes Noires)                     1 durée",
            "1   puis  1 à SBN                                     2 durées",
            "1 à SBN  (Sans Bandes Noires)   lent      2 durées + zoom lent",
            "1 à zoom lent fixé                                     2 durées + zoom lent",
-           "SBN à zoom lent fixé                                2 durées + zoom lent"},
-          0);
-    texte(Edit_dt1_a, 370, 265, 49, 21, "2000");
-    texte(Edit_dt0_a, 370, 229, 49, 21, "5000");
-    texte(Edit_dt2_a, 370, 301, 49, 21, "2000");
-    texte(Edit_dt2_b, 437, 301, 49, 21, "2000");
-    texte(Edit_dt3_a, 370, 341, 49, 21, "2000");
-    texte(Edit_dt3_b, 437, 341, 49, 21, "2000");
-    texte(Edit_dt4_a, 370, 381, 49, 21, "2000");
-    texte(Edit_dt4_b, 437, 381, 49, 21, "2000");
-    texte(Edit_dt5_a, 370, 426, 49, 21, "2000");
-    texte(Edit_dt5_b, 440, 426, 49, 21, "2000");
-    texte(Edit_haut, 277, 186, 54, 21, "100", INDICE_HAUT);
+           "SBN à zoom lent fixé                                2 durées + zoom lent"});
+    poser(Edit_dt1_a, 370, 265, 49, 21);
+    poser(Edit_dt0_a, 370, 229, 49, 21);
+    poser(Edit_dt2_a, 370, 301, 49, 21);
+    poser(Edit_dt2_b, 437, 301, 49, 21);
+    poser(Edit_dt3_a, 370, 341, 49, 21);
+    poser(Edit_dt3_b, 437, 341, 49, 21);
+    poser(Edit_dt4_a, 370, 381, 49, 21);
+    poser(Edit_dt4_b, 437, 381, 49, 21);
+    poser(Edit_dt5_a, 370, 426, 49, 21);
+    poser(Edit_dt5_b, 440, 426, 49, 21);
+    poser(Edit_haut, 277, 186, 54, 21, "", INDICE_HAUT);
     radio(RadioGroup_sous_rep_recursif, 13, 25, 132, 72, "Sous-répertoires à lire",
-          {"aucun", "tous"}, 1);
+          {"aucun", "tous"});
     poser(Button_enreg_param, 368, 8, 132, 27, "Enregistrer et continuer");
-    texte(Edit_vmax, 278, 49, 33, 15, "100");
+    poser(Edit_vmax, 278, 49, 33, 15);
     poser(CheckBox_xnview_rep_et_nom, 16, 496, 252, 17,
           "xnview => répertoire ET nom (relance obligatoire)",
           " en plus du répertoire, le nom du fichier sera transféré au visualisateur ");
     poser(CheckBox_voir_liste_300, 343, 519, 138, 17, "voir la liste des 300");
     radio(RadioGroup_exclusion, 344, 47, 185, 89, "Exclusion répertoire(s)",
-          {"++  ou  §  dans le nom = exclus", "indifférent", "que ceux contenant  ++  ou  § "}, 0);
+          {"++  ou  §  dans le nom = exclus", "indifférent", "que ceux contenant  ++  ou  § "});
     poser(CheckBox_grand_menu, 349, 141, 133, 17, "grand menu constant");
 
     // Delay panel.
@@ -230,6 +227,9 @@ void Tdiapo::construire_controles() {
     poser(ListBox1, 16, 136, 545, 289);
     poser(SpeedButton4, 16, 436, 121, 25, "renommer");
     poser(Button3, 545, 4, 22, 22, "X");
+
+    // The controls of the settings show their design values, from the settings' table.
+    montrer_reglages(reglages_de_forme());
 }
 
 }  // namespace nocturo

@@ -1,15 +1,9 @@
 // The control panel: its two forms, the side panels, the indicator and the small handlers.
 #include "app/diaporama.h"
 
-#include "plateforme/plateforme.h"
 #include "util/texte.h"
 
 namespace nocturo {
-
-namespace {
-
-
-}  // namespace
 
 void Tdiapo::placer_rangee_boutons(bool longue) {
     const std::pair<Controle*, std::pair<int, int>> rangee[] = {
@@ -83,7 +77,7 @@ void Tdiapo::Button_enreg_paramClick() {
 void Tdiapo::Button2Click() { sauver_parametres(); }
 
 void Tdiapo::ButtonValidationDelaiClick() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     const int secondes = str_to_int(Edit1.texte());
     p.definir_delai_ecran_veille(secondes);
     // Nothing is saved and the marker is left alone: the delay takes effect on its own.

@@ -1,14 +1,12 @@
 #include "app/winparametres.h"
 
-#include "plateforme/plateforme.h"
-
 namespace nocturo {
 
 namespace {
 const std::string SECTION = "Parametres";
 }
 
-Twinparam::Twinparam() {
+Twinparam::Twinparam(Plateforme& p) : plateforme(p) {
     forme.nom = "winparam";
     forme.legende = "Paramètres";
     forme.bornes = {552, 265, 381, 155};
@@ -32,13 +30,13 @@ Twinparam::Twinparam() {
 }
 
 void Twinparam::FormCreate() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     Edit1.definir_texte(p.profil_lire(FICHIER_INI, SECTION, "Texte", "Tobrel je vais t'hypnotiser !"));
     ComboBox1.definir_texte(p.profil_lire(FICHIER_INI, SECTION, "Couleur", "Rouge"));
 }
 
 void Twinparam::Button1Click() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     p.profil_ecrire(FICHIER_INI, SECTION, "Texte", Edit1.texte());
     p.profil_ecrire(FICHIER_INI, SECTION, "Couleur", ComboBox1.texte());
     fermer();

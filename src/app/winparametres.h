@@ -1,6 +1,7 @@
 // The small settings dialog of "/c": a text and a colour kept in Noc_turo.ini.
 #pragma once
 #include "forme/controles.h"
+#include "plateforme/plateforme.h"
 
 namespace nocturo {
 
@@ -8,7 +9,8 @@ inline const std::string FICHIER_INI = "Noc_turo.ini";
 
 class Twinparam {
 public:
-    Twinparam();
+    explicit Twinparam(Plateforme& plateforme);
+    Plateforme& plateforme;
     Forme forme;
     GroupBox GroupBox1{forme, Genre::GroupBox, "GroupBox1"};
     Label Label1{forme, Genre::Label, "Label1", &GroupBox1};

@@ -3,33 +3,31 @@
 
 #include <algorithm>
 
-#include "app/diaporama.h"
-#include "catalogue/scan.h"
+#include "plateforme/fichiers.h"
+#include "settings/donnees.h"
 #include "util/erreurs.h"
-#include "util/texte.h"
+#include "util/fichiers.h"
 
 namespace nocturo {
 
-std::string coder_images(const std::vector<EntreeImage>& table, int32_t nombre) {
-    std::string octets(static_cast<size_t>(std::max(nombre, 0)) * TAILLE_ENREGISTREMENT, '\0');
+std::string coder_images(const std::vector<EntreeImage>& images) {
+    std::string octets(images.size() * TAILLE_ENREGISTREMENT, '\0');
     char* o = octets.data();
-    for (int32_t i = 0; i < nombre; ++i, o += TAILLE_ENREGISTREMENT) {
-        const EntreeImage& e = table[static_cast<size_t>(i)];
+    for (const EntreeImage& e : images) {
         const auto indice = static_cast<uint32_t>(e.indice_rep);
         for (int k = 0; k < 4; ++k) o[k] = static_cast<char>((indice >> (8 * k)) & 0xFF);
         const uint8_t longueur = std::min<uint8_t>(e.longueur, LONGUEUR_NOM_MAX);
         o[4] = static_cast<char>(longueur);
         std::copy_n(e.nom_fichier, longueur, o + 5);  // unused bytes and padding stay zero
+        o += TAILLE_ENREGISTREMENT;
     }
     return octets;
 }
 
-int32_t decoder_images(const std::string& octets, std::vector<EntreeImage>& table) {
-    const auto nombre = static_cast<int32_t>(octets.size() / TAILLE_ENREGISTREMENT);
-    if (nombre > 0) agrandir_table(table, nombre);
+std::vector<EntreeImage> decoder_images(const std::string& octets) {
+    std::vector<EntreeImage> images(octets.size() / TAILLE_ENREGISTREMENT);
     const auto* o = reinterpret_cast<const unsigned char*>(octets.data());
-    for (int32_t i = 0; i < nombre; ++i, o += TAILLE_ENREGISTREMENT) {
-        EntreeImage& e = table[static_cast<size_t>(i)];
+    for (EntreeImage& e : images) {
         uint32_t indice = 0;
         for (int k = 0; k < 4; ++k) indice |= static_cast<uint32_t>(o[k]) << (8 * k);
         e.indice_rep = static_cast<int32_t>(indice);
@@ -37,35 +35,32 @@ int32_t decoder_images(const std::string& octets, std::vector<EntreeImage>& tabl
         e.longueur = std::min<uint8_t>(o[4], LONGUEUR_NOM_MAX);
         std::copy_n(o + 5, LONGUEUR_NOM_MAX, e.nom_fichier);
         std::copy_n(o + 85, 3, e.remplissage);
+        o += TAILLE_ENREGISTREMENT;
     }
-    return nombre;
+    return images;
 }
 
-void Tdiapo::sauver_catalogue() {
-    Plateforme& p = plateforme();
+void ecrire_cache(const Catalogue& catalogue, Fichiers& fichiers) {
     // No marker while the pair is being replaced: a failure half way must not leave a new
     // directory list beside an old picture table for the next start to trust.
-    p.supprimer_fichier(FICHIER_MARQUEUR);
-    if (nb_images == 0) return;
-    ecrire_lignes(FICHIER_CACHE_REP, ListBox_rep.elements());
-    ecrire_fichier_sur(FICHIER_CACHE_IMAGES, coder_images(table_images, nb_images));
-    p.ecrire_octets(FICHIER_MARQUEUR, "");
+    fichiers.supprimer_fichier(FICHIER_MARQUEUR);
+    if (catalogue.vide()) return;
+    ecrire_lignes(fichiers, FICHIER_CACHE_REP, catalogue.repertoires());
+    ecrire_fichier_sur(fichiers, FICHIER_CACHE_IMAGES, coder_images(catalogue.images()));
+    fichiers.ecrire_octets(FICHIER_MARQUEUR, "");
 }
 
-void Tdiapo::charger_catalogue() {
-    Plateforme& p = plateforme();
+Catalogue lire_cache(Fichiers& fichiers) {
     std::vector<std::string> lignes;
-    if (!lire_lignes(FICHIER_CACHE_REP, lignes))
+    if (!lire_lignes(fichiers, FICHIER_CACHE_REP, lignes))
         throw ErreurES("Fichier introuvable : " + FICHIER_CACHE_REP);
-    ListBox_rep.definir_elements(std::move(lignes));
-    indexer_lignes(ListBox_rep, index_rep);
     std::string octets;
-    if (!p.lire_octets(FICHIER_CACHE_IMAGES, octets))
+    if (!fichiers.lire_octets(FICHIER_CACHE_IMAGES, octets))
         throw ErreurES("Fichier introuvable : " + FICHIER_CACHE_IMAGES);
-    nb_images = decoder_images(octets, table_images);
     if (octets.size() % TAILLE_ENREGISTREMENT != 0)
         throw ErreurES("Erreur de lecture : enregistrement incomplet à la fin du fichier " +
                        FICHIER_CACHE_IMAGES);
+    return Catalogue(std::move(lignes), decoder_images(octets));
 }
 
 }  // namespace nocturo

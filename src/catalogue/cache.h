@@ -1,19 +1,27 @@
-// The picture table's file form: 88-byte records, the directory index little-endian.
+// The catalogue cache: the directory list and the picture table in two files of the data
+// directory, and the marker that says they may be used.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "catalogue/entree_image.h"
+#include "catalogue/catalogue.h"
 
 namespace nocturo {
 
+class Fichiers;
+
 constexpr size_t TAILLE_ENREGISTREMENT = 88;
 
-// Entries 0 .. nombre - 1 of the table, one record each.
-std::string coder_images(const std::vector<EntreeImage>& table, int32_t nombre);
-// Fills the table (grown in 1000-entry steps) from the whole records of `octets`; gives
-// their count. A partial record at the end is not read: the caller reports it.
-int32_t decoder_images(const std::string& octets, std::vector<EntreeImage>& table);
+// One 88-byte record per entry, the directory index little-endian.
+std::string coder_images(const std::vector<EntreeImage>& images);
+// The whole records of `octets`; a partial record at the end is not read: the caller
+// reports it.
+std::vector<EntreeImage> decoder_images(const std::string& octets);
+
+// Writes both files and then the marker; an empty catalogue only removes the marker.
+void ecrire_cache(const Catalogue& catalogue, Fichiers& fichiers);
+// Reads both files; a missing file or a partial record is an ErreurES.
+Catalogue lire_cache(Fichiers& fichiers);
 
 }  // namespace nocturo

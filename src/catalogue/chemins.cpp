@@ -1,9 +1,10 @@
+// Path routines shared by the catalogue, the slideshow and the albums.
 #include "catalogue/chemins.h"
 
 #include <chrono>
 #include <cmath>
 
-#include "plateforme/plateforme.h"
+#include "plateforme/fichiers.h"
 
 namespace nocturo {
 
@@ -23,10 +24,18 @@ int annee_de_jours(double jours) {
     return static_cast<int>(std::chrono::year_month_day(jour).year());
 }
 
-int annee_creation_fichier(const std::string& chemin) {
+int annee_creation_fichier(Fichiers& fichiers, const std::string& chemin) {
     double jours = 0;
-    if (!plateforme().date_creation(chemin, jours)) return 0;
+    if (!fichiers.date_creation(chemin, jours)) return 0;
     return annee_de_jours(jours);
 }
+
+std::string repertoire_de(const std::string& chemin) {
+    const size_t p = chemin.find_last_of("\\:");
+    if (p == std::string::npos) return {};
+    return chemin.substr(0, chemin[p] == '\\' ? p : p + 1);
+}
+
+std::string nom_de(const std::string& chemin) { return chemin.substr(chemin.rfind('\\') + 1); }
 
 }  // namespace nocturo

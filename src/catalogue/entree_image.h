@@ -8,7 +8,7 @@ namespace nocturo {
 constexpr int LONGUEUR_NOM_MAX = 80;
 
 struct EntreeImage {
-    int32_t indice_rep = 0;  // line of ListBox_rep
+    int32_t indice_rep = 0;  // line of the catalogue's directory list
     uint8_t longueur = 0;    // characters used in nom_fichier
     char nom_fichier[LONGUEUR_NOM_MAX] = {};
     uint8_t remplissage[3] = {};
@@ -16,6 +16,7 @@ struct EntreeImage {
     std::string nom() const { return std::string(nom_fichier, longueur); }
     // Keeps the first 80 characters.
     void definir_nom(const std::string& nom);
+    bool operator==(const EntreeImage&) const = default;
 };
 static_assert(sizeof(EntreeImage) == 88, "the cache file holds 88-byte records");
 

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 
-#include "app/diaporama.h"
+#include "plateforme/fichiers.h"
+#include "plateforme/systeme.h"
+#include "settings/donnees.h"
 #include "util/erreurs.h"
+#include "util/fichiers.h"
 #include "util/texte.h"
 
 namespace nocturo {
@@ -14,7 +17,8 @@ namespace {
 bool commence_par(const std::string& texte, const char* debut) { return texte.rfind(debut, 0) == 0; }
 
 // Patterns of one file line of the block of directory `bloc`.
-void motifs_de_ligne(const std::string& bloc, const std::string& ligne, std::vector<std::string>& motifs) {
+void motifs_de_ligne(const std::string& bloc, const std::string& ligne, std::vector<std::string>& motifs,
+                     Dialogues& dialogues) {
     const size_t p = ligne.find("...");
     if (p == std::string::npos) {
         motifs.push_back(bloc + "\\" + ligne);
@@ -29,8 +33,8 @@ void motifs_de_ligne(const std::string& bloc, const std::string& ligne, std::vec
     const std::string extension = point == std::string::npos ? std::string() : premier.substr(point);
     std::string prefixe;
     int32_t a = 0, b = 0;
-    separe_nom_numero(premier, prefixe, a);
-    separe_nom_numero(dernier, prefixe, b);
+    separe_nom_numero(premier, prefixe, a, dialogues);
+    separe_nom_numero(dernier, prefixe, b, dialogues);
     const long long fin = std::min<long long>(b, a + LONGUEUR_SERIE_MAX - 1);
     for (long long n = a; n <= fin; ++n)
         motifs.push_back(bloc + "\\" + prefixe + std::to_string(n) + extension);
@@ -38,7 +42,7 @@ void motifs_de_ligne(const std::string& bloc, const std::string& ligne, std::vec
 
 }  // namespace
 
-MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes) {
+MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Dialogues& dialogues) {
     MotifsExclusion m;
     size_t i = 0;
     // Reading past the end gives an empty line, as a text file does.
@@ -61,7 +65,7 @@ MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes) {
             // The end of the file is tested before the line is used: an unclosed block
             // loses its last line.
             while (i < lignes.size() && ligne != "-") {
-                motifs_de_ligne(bloc, ligne, m.fichiers);
+                motifs_de_ligne(bloc, ligne, m.fichiers, dialogues);
                 ligne = lire();
             }
         }
@@ -69,22 +73,16 @@ MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes) {
     return m;
 }
 
-void ouvrir_dans_bloc_notes(const std::string& repertoire, const std::string& nom) {
-    plateforme().ouvrir_shell("open", "notepad.exe", nom, repertoire);
-}
-
-void Tdiapo::lire_fichier_exclusions() {
-    ListBox_rep_exclu.vider();
-    ListBox_rep_nom_fic_exclu.vider();
-    if (!CheckBox_fic_exclusion.coche() || !plateforme().fichier_existe(FICHIER_EXCLUSIONS)) return;
+MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues) {
+    if (!fichiers.fichier_existe(FICHIER_EXCLUSIONS)) return {};
     std::vector<std::string> lignes;
-    if (!lire_lignes(FICHIER_EXCLUSIONS, lignes))
+    if (!lire_lignes(fichiers, FICHIER_EXCLUSIONS, lignes))
         throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS);
-    MotifsExclusion m = lire_motifs_exclusion(lignes);
-    ListBox_rep_exclu.definir_elements(std::move(m.repertoires));
-    ListBox_rep_nom_fic_exclu.definir_elements(std::move(m.fichiers));
+    return lire_motifs_exclusion(lignes, dialogues);
 }
 
-void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes("C:\\Nocturo", "Nocturo_exclusion.txt"); }
+void ouvrir_dans_bloc_notes(Systeme& systeme, const std::string& repertoire, const std::string& nom) {
+    systeme.ouvrir_shell("open", "notepad.exe", nom, repertoire);
+}
 
 }  // namespace nocturo

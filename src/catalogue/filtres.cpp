@@ -1,7 +1,6 @@
 // Date and word filters, and the year caption.
 #include "catalogue/filtres.h"
 
-#include "app/diaporama.h"
 #include "catalogue/chemins.h"
 #include "util/texte.h"
 
@@ -16,12 +15,6 @@ std::string siecle_et(const std::string& deux) {
 }
 
 std::string texte_annee(int annee) { return annee == 0 ? std::string() : std::to_string(annee); }
-
-std::string repertoire_de(const std::string& chemin) {
-    const size_t p = chemin.find_last_of("\\:");
-    if (p == std::string::npos) return {};
-    return chemin.substr(0, chemin[p] == '\\' ? p : p + 1);
-}
 
 }  // namespace
 
@@ -80,24 +73,18 @@ std::string annee_du_chemin(const std::string& image) {
     return y;
 }
 
-bool Tdiapo::filtre_date_accepte(const std::string& repertoire) const {
-    return date_acceptee(repertoire, cle_mois(Edit_annee_de.texte(), Edit_mois_de.texte()),
-                         cle_mois(Edit_annee_a.texte(), Edit_mois_a.texte()), CheckBox_date_a.coche());
-}
-
-bool Tdiapo::filtre_mots_accepte(const std::string& repertoire) const {
-    return mots_acceptes(repertoire, Edit_contient.texte());
-}
-
-void Tdiapo::afficher_annee_et_filtres() {
+std::string annee_affichee(Fichiers& fichiers, const std::string& image, bool titre_vide) {
     std::string y;
-    if (!Label1.legende().empty()) y = annee_du_chemin(image_courante);
-    if (y.find("20") == std::string::npos) y = texte_annee(annee_creation_fichier(image_courante));
-    Label_an.definir_legende(y);
-    resume_filtres.clear();
-    if (CheckBox_date_de.coche() || CheckBox_date_a.coche()) resume_filtres += "dates filtrées";
-    if (CheckBox_contient.coche()) resume_filtres += "=>" + Edit_contient.texte();
-    Label_options.definir_legende(resume_filtres);
+    if (!titre_vide) y = annee_du_chemin(image);
+    if (y.find("20") == std::string::npos) y = texte_annee(annee_creation_fichier(fichiers, image));
+    return y;
+}
+
+std::string resume_des_filtres(bool date_de, bool date_a, bool contient, const std::string& mots) {
+    std::string r;
+    if (date_de || date_a) r += "dates filtrées";
+    if (contient) r += "=>" + mots;
+    return r;
 }
 
 }  // namespace nocturo

@@ -166,6 +166,18 @@ void CheckListBox::definir_elements(std::vector<std::string> lignes) {
     ListBox::definir_elements(std::move(lignes));
 }
 
+void Timer::definir_intervalle(int ms) {
+    if (ms == intervalle_) return;
+    intervalle_ = ms;
+    modifie();
+}
+
+void Timer::definir_actif(bool a) {
+    if (a == actif_) return;
+    actif_ = a;
+    modifie();
+}
+
 Controle* Forme::trouver(const std::string& nom) const {
     for (Controle* c : controles_)
         if (c->nom() == nom) return c;

@@ -206,9 +206,16 @@ public:
 class Timer : public Controle {
 public:
     Timer(Forme& f, std::string nom) : Controle(f, Genre::Timer, std::move(nom)) {}
-    int intervalle = 1000;
-    bool actif = true;
+    int intervalle() const { return intervalle_; }
+    bool actif() const { return actif_; }
+    // Both tell the view, which sets the system's timer again.
+    void definir_intervalle(int ms);
+    void definir_actif(bool a);
     Action sur_tick;
+
+private:
+    int intervalle_ = 1000;
+    bool actif_ = true;
 };
 
 // A window: owns the list of its controls in creation order.

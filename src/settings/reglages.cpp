@@ -1,104 +1,138 @@
-// Settings load and save: root directories and their marks, the parameter file, the history.
-#include "app/diaporama.h"
-#include "plateforme/plateforme.h"
-#include "settings/cles.h"
-#include "settings/parametres.h"
-#include "util/erreurs.h"
+// The settings table, and the reading and writing of the parameter file through it.
+#include "settings/reglages.h"
+
+#include <algorithm>
+
 #include "util/texte.h"
 
 namespace nocturo {
 
 namespace {
 
-const char* const TEXTE_PREMIER_DEMARRAGE =
-    "Il faut choisir un répertoire contenant des images ET quitter l'application pour la "
-    "relancer\n\n  en appuyant sur le  bouton ROUGE  [Enregistrer et quitter pour réinitialiser]";
+// One maker per kind, so that a member of the wrong type cannot enter the table.
+CleReglage label(const char* nom, std::string Reglages::*m, const char* defaut, const char* forme) {
+    return {nom, SorteCle::label, defaut, forme, m, nullptr, nullptr, 0};
+}
+CleReglage entier(const char* nom, int Reglages::*m, const char* defaut, const char* forme) {
+    return {nom, SorteCle::entier, defaut, forme, nullptr, m, nullptr, 0};
+}
+CleReglage indice(const char* nom, int Reglages::*m, const char* defaut, int nb_choix) {
+    return {nom, SorteCle::indice, defaut, defaut, nullptr, m, nullptr, nb_choix};
+}
+CleReglage booleen(const char* nom, bool Reglages::*m, const char* defaut) {
+    return {nom, SorteCle::booleen, defaut, defaut, nullptr, nullptr, m, 0};
+}
+CleReglage texte(const char* nom, std::string Reglages::*m, const char* forme) {
+    return {nom, SorteCle::texte, "", forme, m, nullptr, nullptr, 0};
+}
 
-// The newest `garder` lines, in their order.
-std::vector<std::string> dernieres(const std::vector<std::string>& lignes, int garder) {
-    const size_t debut = lignes.size() > static_cast<size_t>(garder) ? lignes.size() - static_cast<size_t>(garder) : 0;
-    return {lignes.begin() + static_cast<std::ptrdiff_t>(debut), lignes.end()};
+// Puts a value text into the key's member; integer and index texts may throw.
+void appliquer(const CleReglage& cle, const std::string& valeur, Reglages& r) {
+    switch (cle.sorte) {
+        case SorteCle::label:
+        case SorteCle::texte:
+            r.*cle.texte = valeur;
+            break;
+        case SorteCle::entier:
+            r.*cle.entier = str_to_int(valeur);
+            break;
+        case SorteCle::indice:
+            // Below -1 is no selection; beyond the last item is the last item.
+            r.*cle.entier = std::clamp(str_to_int(valeur), -1, cle.nb_choix - 1);
+            break;
+        case SorteCle::booleen:
+            r.*cle.booleen = valeur == "true";
+            break;
+    }
+}
+
+Reglages depuis(const char* CleReglage::*colonne) {
+    Reglages r;
+    for (const CleReglage& cle : cles_reglages()) appliquer(cle, cle.*colonne, r);
+    return r;
 }
 
 }  // namespace
 
-void Tdiapo::charger_parametres() {
-    Plateforme& p = plateforme();
-    std::vector<std::string> lignes;
-
-    if (lire_lignes(FICHIER_REPERTOIRES, lignes)) CheckListBox_rep.definir_elements(lignes);
-    if (lire_lignes(FICHIER_COCHES, lignes)) {
-        CheckListBox_rep_flag.definir_elements(lignes);
-        for (int i = 0; i < CheckListBox_rep_flag.nombre() && i < CheckListBox_rep.nombre(); ++i)
-            if (CheckListBox_rep_flag.element(i) == "true") CheckListBox_rep.definir_coche(i, true);
-    } else {
-        for (int i = 0; i < CheckListBox_rep.nombre(); ++i) CheckListBox_rep.definir_coche(i, true);
-    }
-    // After the marks, so that each mark stays with its directory.
-    for (int i = 0; i < CheckListBox_rep.nombre();) {
-        const std::string chemin = CheckListBox_rep.element(i);
-        if (p.repertoire_existe(chemin)) {
-            ++i;
-            continue;
-        }
-        p.message(std::to_string(i) + "  " + chemin + "  n'existe pas...");
-        CheckListBox_rep.supprimer(i);
-    }
-
-    param_charger(ListBox_param, FICHIER_PARAMETRES);
-    for (const CleParametre& cle : cles_parametres(*this)) {
-        lire_cle(cle, ListBox_param);
-        if (cle.widget == &CheckBox_af_an) Label_an.definir_visible(CheckBox_af_an.coche());
-    }
-
-    bool premier_demarrage = false;
-    if (taille_fichier(FICHIER_HISTORIQUE) > 0 && lire_lignes(FICHIER_HISTORIQUE, lignes)) {
-        if (static_cast<int>(lignes.size()) > nb_historique_sauve) ListBox_tmp.definir_elements(lignes);
-        ListBox_passee.definir_elements(dernieres(lignes, nb_historique_sauve));
-        indice_historique = ListBox_passee.nombre() - 1;
-    } else {
-        premier_demarrage = true;
-        Button_avec_sans_optionClick();
-        indicateur(true);
-        Label6.definir_visible(true);
-        Label6.definir_gauche(Panel1.gauche() + 50);
-        Label6.definir_haut(Panel1.haut() - 150);
-        Label6.definir_legende(TEXTE_PREMIER_DEMARRAGE);
-        Label6.repeindre();
-    }
-
-    if (nb_images == 0) {
-        FormKeyUp(VK_ESPACE);
-        // Space puts the indicator out; the first-run message points at the red button,
-        // so it must stay red.
-        if (premier_demarrage) indicateur(true);
-    }
+const std::vector<CleReglage>& cles_reglages() {
+    using R = Reglages;
+    static const std::vector<CleReglage> cles = {
+        label("rep_album_A.Caption", &R::rep_album_A, "C:\\Nocturo\\A", "répertoire album A"),
+        label("rep_album_B.Caption", &R::rep_album_B, "C:\\Nocturo\\B", "répertoire album B"),
+        label("xnview_alternative_Label.Caption", &R::visionneuse,
+              "C:\\Program Files (x86)\\XnView\\XnView.exe", "exécutable (*.exe)"),
+        entier("dt0_a", &R::dt0_a, "1000", "5000"),
+        entier("dt1_a", &R::dt1_a, "2000", "2000"),
+        entier("dt2_a", &R::dt2_a, "4000", "2000"),
+        entier("dt2_b", &R::dt2_b, "4000", "2000"),
+        entier("dt3_a", &R::dt3_a, "2000", "2000"),
+        entier("dt3_b", &R::dt3_b, "2000", "2000"),
+        entier("dt4_a", &R::dt4_a, "2000", "2000"),
+        entier("dt4_b", &R::dt4_b, "2000", "2000"),
+        entier("dt5_a", &R::dt5_a, "2000", "2000"),
+        entier("dt5_b", &R::dt5_b, "2000", "2000"),
+        entier("_haut", &R::haut, "100", "100"),
+        entier("vmax", &R::vmax, "100", "100"),
+        entier("zoom_max10", &R::zoom_max10, "32", "16"),
+        entier("inc_dx", &R::inc_dx, "500", "250"),
+        entier("indice_non_aleatoire", &R::indice_non_aleatoire, "4", "0"),
+        entier("rayon_rnd", &R::rayon_rnd, "5", "5"),
+        entier("nb_fouille", &R::nb_fouille, "3", "5"),
+        indice("Rdg1.ItemIndex", &R::effet, "0", 6),
+        indice("RadioGroup_titre_ecran.ItemIndex", &R::titre_ecran, "1", 3),
+        indice("RadioGroup_sous_rep_recursif.ItemIndex", &R::sous_rep_recursif, "1", 2),
+        indice("RadioGroup_exclusion.ItemIndex", &R::exclusion, "0", 3),
+        booleen("CheckBox_rnd.Checked", &R::aleatoire, "true"),
+        booleen("CheckBox_date_de.Checked", &R::date_de, "false"),
+        booleen("CheckBox_date_a.Checked", &R::date_a, "false"),
+        texte("annee_de", &R::annee_de, "2014"),
+        texte("annee_a", &R::annee_a, ""),
+        texte("mois_de", &R::mois_de, "10"),
+        texte("mois_a", &R::mois_a, ""),
+        booleen("CheckBox_contient.Checked", &R::contient, "false"),
+        texte("filtre_contient", &R::filtre_contient, "divers avignon"),
+        booleen("CheckBox_xnview_rep_et_nom.Checked", &R::visionneuse_rep_et_nom, "false"),
+        booleen("CheckBox_af_an.Checked", &R::affiche_annee, "false"),
+        booleen("CheckBox_fic_exclusion.Checked", &R::fichier_exclusion, "false"),
+        booleen("CheckBox_grand_menu.Checked", &R::grand_menu, "false"),
+    };
+    return cles;
 }
 
-void Tdiapo::sauver_parametres() {
-    Plateforme& p = plateforme();
-    Label1.definir_legende(" Sauvegarde des paramètres");
-    if (!p.repertoire_existe(REP_DONNEES) && !p.creer_repertoire(REP_DONNEES))
-        throw ErreurES("Impossible de créer " + REP_DONNEES);
+Reglages reglages_par_defaut() { return depuis(&CleReglage::defaut); }
 
-    ecrire_lignes(FICHIER_REPERTOIRES, CheckListBox_rep.elements());
-    CheckListBox_rep_flag.vider();
-    for (int i = 0; i < CheckListBox_rep.nombre(); ++i)
-        CheckListBox_rep_flag.ajouter(CheckListBox_rep.coche(i) ? "true" : "false");
-    ecrire_lignes(FICHIER_COCHES, CheckListBox_rep_flag.elements());
+Reglages reglages_de_forme() { return depuis(&CleReglage::defaut_forme); }
 
-    ListBox_param.vider();
-    for (const CleParametre& cle : cles_parametres(*this)) ecrire_cle(cle, ListBox_param);
-    ecrire_lignes(FICHIER_PARAMETRES, ListBox_param.elements());
+std::string lire_cle(const LignesParametres& lignes, const CleReglage& cle, Reglages& r) {
+    std::string valeur = param_valeur(lignes, cle.nom, cle.defaut);
+    appliquer(cle, valeur, r);
+    return valeur;
+}
 
-    if (reinitialiser_en_quittant) {
-        p.supprimer_fichier(FICHIER_REP_COURANT);
-    } else if (ListBox_passee.nombre() > nb_historique_sauve) {
-        ListBox_tmp.definir_elements(dernieres(ListBox_passee.elements(), nb_historique_sauve));
-        ecrire_lignes(FICHIER_HISTORIQUE, ListBox_tmp.elements());
-    } else {
-        ecrire_lignes(FICHIER_HISTORIQUE, ListBox_passee.elements());
+Reglages lire_reglages(const LignesParametres& lignes) {
+    Reglages r = reglages_par_defaut();
+    for (const CleReglage& cle : cles_reglages()) lire_cle(lignes, cle, r);
+    return r;
+}
+
+std::string texte_cle(const CleReglage& cle, const Reglages& r) {
+    switch (cle.sorte) {
+        case SorteCle::label:
+        case SorteCle::texte:
+            return r.*cle.texte;
+        case SorteCle::entier:
+        case SorteCle::indice:
+            return std::to_string(r.*cle.entier);
+        case SorteCle::booleen:
+            return r.*cle.booleen ? "true" : "false";
     }
+    return {};
+}
+
+LignesParametres ecrire_reglages(const Reglages& r) {
+    LignesParametres lignes;
+    for (const CleReglage& cle : cles_reglages()) param_ajout_texte(lignes, cle.nom, texte_cle(cle, r));
+    return lignes;
 }
 
 }  // namespace nocturo

@@ -1,7 +1,8 @@
 // Text files and the safe writer.
-#include "plateforme/plateforme.h"
+#include "util/fichiers.h"
+
+#include "plateforme/fichiers.h"
 #include "util/erreurs.h"
-#include "util/texte.h"
 
 namespace nocturo {
 
@@ -30,34 +31,40 @@ std::string joindre_lignes(const std::vector<std::string>& lignes) {
     return r;
 }
 
-bool lire_lignes(const std::string& chemin, std::vector<std::string>& lignes) {
+int64_t taille_fichier(Fichiers& fichiers, const std::string& chemin) {
+    return fichiers.taille_fichier(chemin);
+}
+
+bool lire_lignes(Fichiers& fichiers, const std::string& chemin, std::vector<std::string>& lignes) {
     std::string contenu;
-    if (!plateforme().lire_octets(chemin, contenu)) return false;
+    if (!fichiers.lire_octets(chemin, contenu)) return false;
     lignes = decouper_lignes(contenu);
     return true;
 }
 
-int64_t taille_fichier(const std::string& chemin) { return plateforme().taille_fichier(chemin); }
-
-void ecrire_fichier_sur(const std::string& chemin, const std::string& contenu) {
+void ecrire_fichier_sur(Fichiers& fichiers, const std::string& chemin, const std::string& contenu) {
     // The new content goes to a file beside the old one, which is replaced only once the
-    // new one is whole: a crash or a full disk never leaves a half-written file behind.
-    Plateforme& p = plateforme();
-    const std::string temporaire = chemin + ".nouveau";
+    // new one is on the disk: a crash, a full disk or a power cut never leaves a
+    // half-written file behind.
+    const std::string temporaire = chemin + SUFFIXE_TEMPORAIRE;
     try {
-        p.ecrire_octets(temporaire, contenu);
+        fichiers.ecrire_octets_durables(temporaire, contenu);
     } catch (const ErreurES&) {
-        p.supprimer_fichier(temporaire);
+        fichiers.supprimer_fichier(temporaire);
         throw;
     }
-    if (!p.remplacer_fichier(temporaire, chemin)) {
-        p.supprimer_fichier(temporaire);
+    if (!fichiers.remplacer_fichier(temporaire, chemin)) {
+        fichiers.supprimer_fichier(temporaire);
         throw ErreurES("Impossible de remplacer le fichier " + chemin);
     }
 }
 
-void ecrire_lignes(const std::string& chemin, const std::vector<std::string>& lignes) {
-    ecrire_fichier_sur(chemin, joindre_lignes(lignes));
+void ecrire_lignes(Fichiers& fichiers, const std::string& chemin, const std::vector<std::string>& lignes) {
+    ecrire_fichier_sur(fichiers, chemin, joindre_lignes(lignes));
+}
+
+void supprimer_temporaire(Fichiers& fichiers, const std::string& chemin) {
+    fichiers.supprimer_fichier(chemin + SUFFIXE_TEMPORAIRE);
 }
 
 }  // namespace nocturo

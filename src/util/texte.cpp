@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "plateforme/plateforme.h"
+#include "plateforme/dialogues.h"
 #include "util/erreurs.h"
 
 namespace nocturo {
@@ -67,11 +67,12 @@ void sans_lettres(std::string& texte) {
     });
 }
 
-void separe_nom_numero(const std::string& texte, std::string& prefixe, int32_t& numero) {
+void separe_nom_numero(const std::string& texte, std::string& prefixe, int32_t& numero,
+                       Dialogues& dialogues) {
     std::string chiffres;
     prefixe.clear();
     for (char c : texte.substr(0, texte.find('.'))) (est_chiffre(c) ? chiffres : prefixe) += c;
-    numero = entier_de(chiffres, 0);
+    numero = entier_de(chiffres, 0, dialogues);
 }
 
 void remplace_premier(const std::string& cherche, const std::string& remplacement,
@@ -109,13 +110,13 @@ void borne(int& valeur, int bas, int haut) {
     if (valeur > haut) valeur = haut;
 }
 
-int32_t entier_de(const std::string& texte, int32_t defaut) {
+int32_t entier_de(const std::string& texte, int32_t defaut, Dialogues& dialogues) {
     const std::string t = coupe(texte);
     if (t.empty()) return defaut;
     try {
         return str_to_int(t);
     } catch (const ErreurConversion& e) {
-        plateforme().message(std::string(e.nom_classe()) + "\n\r" + e.what());
+        dialogues.message(std::string(e.nom_classe()) + "\n\r" + e.what());
         return 0;
     }
 }
@@ -184,15 +185,15 @@ std::string image_tonalite(int frequence, int duree_ms, int volume) {
     return s;
 }
 
-void joue_tonalite(int frequence, int duree_ms, int volume) {
+void joue_tonalite(Dialogues& dialogues, int frequence, int duree_ms, int volume) {
     // 0.6 times the rate, in integers: 6615 Hz.
     if (frequence > TAUX_ECHANTILLONNAGE * 3 / 5) {
-        plateforme().message("Un taux d'échantillonage de " + std::to_string(TAUX_ECHANTILLONNAGE) +
-                             " est trop bas pour jouer une tonalité de " + std::to_string(frequence) +
-                             "Hz");
+        dialogues.message("Un taux d'échantillonage de " + std::to_string(TAUX_ECHANTILLONNAGE) +
+                          " est trop bas pour jouer une tonalité de " + std::to_string(frequence) +
+                          "Hz");
         return;
     }
-    plateforme().jouer_son(image_tonalite(frequence, duree_ms, volume));
+    dialogues.jouer_son(image_tonalite(frequence, duree_ms, volume));
 }
 
 }  // namespace nocturo

@@ -13,7 +13,7 @@ struct CasAnnee {
 // Names the case in the test list instead of dumping its bytes.
 void PrintTo(const CasAnnee& c, std::ostream* os) { *os << c.image; }
 
-class AnneeAffichee : public Catalogue, public testing::WithParamInterface<CasAnnee> {};
+class AnneeAffichee : public FenetreCatalogue, public testing::WithParamInterface<CasAnnee> {};
 
 TEST_P(AnneeAffichee, DuNomDuRepertoireOuDeLaCreationDuFichier) {
     const CasAnnee& c = GetParam();
@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasAnnee{"C:\\Photos\\051231 avignon\\a.jpg", "", "2026"},  // no title: creation year
                     CasAnnee{"C:\\Photos\\vacances\\absente.jpg", "t", ""}));
 
-TEST_F(Catalogue, ResumeDesFiltres) {
+TEST_F(FenetreCatalogue, ResumeDesFiltres) {
     const struct {
         bool date_de, date_a, contient;
         const char* attendu;

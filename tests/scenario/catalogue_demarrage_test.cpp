@@ -5,6 +5,7 @@ namespace nocturo::test {
 namespace {
 
 const std::string HISTORIQUE = "C:\\nocturo\\img_affichees.lst";
+const std::string LIGNE_HISTORIQUE = "C:\\Photos\\a.jpg";
 
 struct CasDemarrage {
     const char* ce_qu_il_montre;
@@ -16,15 +17,14 @@ struct CasDemarrage {
 // Names the case in the test list instead of dumping its bytes.
 void PrintTo(const CasDemarrage& c, std::ostream* os) { *os << c.ce_qu_il_montre; }
 
-class DecisionDeDemarrage : public Catalogue, public testing::WithParamInterface<CasDemarrage> {};
+class DecisionDeDemarrage : public FenetreCatalogue, public testing::WithParamInterface<CasDemarrage> {};
 
 TEST_P(DecisionDeDemarrage, ChargeOuParcourt) {
     const CasDemarrage& c = GetParam();
-    m.creer_fichier("C:\\Photos\\a.jpg");
-    m.creer_fichier("C:\\Photos\\b.jpg");
+    m.creer_fichier("C:\\Photos\\a.jpg", "aaaa");
+    m.creer_fichier("C:\\Photos\\b.jpg", "bbbb");
     m.creer_fichier("C:\\nocturo\\nocturo.rep", "C:\\Photos\r\n");
-    racine("C:\\Photos");
-    m.creer_fichier(HISTORIQUE, "C:\\Photos\\a.jpg\r\n");
+    m.creer_fichier(HISTORIQUE, LIGNE_HISTORIQUE + "\r\n");
     // A cache that disagrees with the disks, so the two roads can be told apart.
     std::string enregistrement(88, '\0');
     enregistrement.replace(4, 6, "\x05z.jpg");
@@ -34,16 +34,26 @@ TEST_P(DecisionDeDemarrage, ChargeOuParcourt) {
     m.touche_a(5000, 65);  // ends the show that follows
 
     ASSERT_EQ(s.demarrer(), std::nullopt);
-    EXPECT_EQ(m.fichier_existe(HISTORIQUE), c.historique_garde);
+    if (c.historique_garde)
+        EXPECT_EQ(m.contenu(HISTORIQUE), LIGNE_HISTORIQUE + "\r\n");
+    else
+        EXPECT_FALSE(m.fichier_existe(HISTORIQUE));
+    // The entries already loaded stay for this run, whatever became of the file.
+    EXPECT_EQ(d.historique.lignes, std::vector<std::string>{LIGNE_HISTORIQUE});
+    EXPECT_EQ(d.ListBox_passee.elements(), std::vector<std::string>{LIGNE_HISTORIQUE});
     EXPECT_TRUE(m.fichier_existe(MARQUEUR));
     if (c.charge) {
         EXPECT_EQ(images(), std::vector<std::string>{"C:\\Ailleurs\\z.jpg"});
+        EXPECT_EQ(d.catalogue.repertoires(), std::vector<std::string>{"C:\\Ailleurs"});
         EXPECT_EQ(m.contenu(CACHE_IMAGES), enregistrement);
     } else {
         EXPECT_EQ(images(), (std::vector<std::string>{"C:\\Photos\\a.jpg", "C:\\Photos\\b.jpg"}));
         EXPECT_EQ(m.contenu(CACHE_REP), "C:\\Photos\r\n");
         EXPECT_EQ(m.taille_fichier(CACHE_IMAGES), 2 * 88);
     }
+    // With pictures the show ran: the panel and the cursor are hidden.
+    EXPECT_FALSE(d.Panel1.visible());
+    EXPECT_EQ(m.curseur, CURSEUR_AUCUN);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,6 +62,16 @@ INSTANTIATE_TEST_SUITE_P(
                     CasDemarrage{"marqueur sans liste des repertoires: parcours", true, false, true, false, true},
                     CasDemarrage{"marqueur sans table des images: parcours", true, true, false, false, true},
                     CasDemarrage{"sans marqueur: historique efface et parcours", false, true, true, false, false}));
+
+TEST_F(FenetreCatalogue, LesTemporairesDUneSauvegardeInterrompueSontEffaces) {
+    for (const std::string& f : {FICHIER_PARAMETRES, FICHIER_HISTORIQUE, CACHE_IMAGES})
+        m.creer_fichier(f + ".nouveau", "moitié");
+    m.creer_fichier(FICHIER_PARAMETRES, "vmax = 70\r\n");
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    for (const std::string& f : {FICHIER_PARAMETRES, FICHIER_HISTORIQUE, CACHE_IMAGES})
+        EXPECT_FALSE(m.fichier_existe(f + ".nouveau")) << f;
+    EXPECT_EQ(d.reglages.vmax, 70);
+}
 
 }  // namespace
 }  // namespace nocturo::test

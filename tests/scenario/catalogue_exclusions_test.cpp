@@ -1,4 +1,4 @@
-// The exclusion file read into the window's two lists, and its editing in Notepad.
+// The exclusion file read by the window, and its editing in Notepad.
 #include "scenario/catalogue_outils.h"
 
 namespace nocturo::test {
@@ -7,7 +7,7 @@ namespace {
 const std::string FICHIER = "C:\\Nocturo\\Nocturo_exclusion.txt";
 using Lignes = std::vector<std::string>;
 
-class Exclusions : public Catalogue {
+class Exclusions : public FenetreCatalogue {
 protected:
     Exclusions() {
         m.creer_fichier(FICHIER, "' mes exclusions\r\n**C:\\Photos\\Divers\r\n+*C:\\Photos\\2005\r\nP1.jpg...P2.jpg\r\n-\r\n");
@@ -15,21 +15,18 @@ protected:
 };
 
 TEST_F(Exclusions, LaCaseDecideDeLaLecture) {
-    // The lists start with their design lines, which never take part.
-    EXPECT_FALSE(d.ListBox_rep_exclu.elements().empty());
+    d.exclusions = {{"ancien"}, {"ancien"}};
     d.lire_fichier_exclusions();
-    EXPECT_TRUE(d.ListBox_rep_exclu.elements().empty());
-    EXPECT_TRUE(d.ListBox_rep_nom_fic_exclu.elements().empty());
+    EXPECT_EQ(d.exclusions, MotifsExclusion{});
 
     d.CheckBox_fic_exclusion.definir_coche(true);
     d.lire_fichier_exclusions();
-    EXPECT_EQ(d.ListBox_rep_exclu.elements(), Lignes{"C:\\Photos\\Divers"});
-    EXPECT_EQ(d.ListBox_rep_nom_fic_exclu.elements(), (Lignes{"C:\\Photos\\2005\\P1.jpg", "C:\\Photos\\2005\\P2.jpg"}));
+    EXPECT_EQ(d.exclusions.repertoires, Lignes{"C:\\Photos\\Divers"});
+    EXPECT_EQ(d.exclusions.fichiers, (Lignes{"C:\\Photos\\2005\\P1.jpg", "C:\\Photos\\2005\\P2.jpg"}));
 
     m.supprimer_fichier(FICHIER);
     d.lire_fichier_exclusions();
-    EXPECT_TRUE(d.ListBox_rep_exclu.elements().empty());
-    EXPECT_TRUE(d.ListBox_rep_nom_fic_exclu.elements().empty());
+    EXPECT_EQ(d.exclusions, MotifsExclusion{});
 }
 
 TEST_F(Exclusions, LeFichierLuExclutAuParcours) {
@@ -41,6 +38,13 @@ TEST_F(Exclusions, LeFichierLuExclutAuParcours) {
     d.lire_fichier_exclusions();
     ASSERT_EQ(scanner(), std::nullopt);
     EXPECT_EQ(images(), Lignes{"C:\\Photos\\2005\\P3.jpg"});
+}
+
+TEST_F(Exclusions, LActivationVideLesListes) {
+    d.CheckBox_fic_exclusion.definir_coche(true);
+    d.lire_fichier_exclusions();
+    d.FormActivate();
+    EXPECT_EQ(d.exclusions, MotifsExclusion{});
 }
 
 TEST_F(Exclusions, LeBoutonOuvreLeFichierDansLeBlocNotes) {

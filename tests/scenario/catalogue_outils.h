@@ -10,11 +10,8 @@ const std::string MARQUEUR = "C:\\Nocturo\\effacez_moi_pour_reinitialiser.___";
 const std::string CACHE_REP = "C:\\Nocturo\\toutes_img_ListBox_rep.dat";
 const std::string CACHE_IMAGES = "C:\\Nocturo\\toutes_img._nf";
 
-class Catalogue : public ::testing::Test {
+class FenetreCatalogue : public ::testing::Test {
 protected:
-    // The window as FormCreate leaves it before the start-up sequence.
-    Catalogue() { d.ListBox_rep.vider(); }
-
     void racine(const std::string& chemin, bool cochee = true) {
         d.CheckListBox_rep.ajouter(chemin);
         d.CheckListBox_rep.definir_coche(d.CheckListBox_rep.nombre() - 1, cochee);
@@ -23,10 +20,7 @@ protected:
     // Full paths of the catalogue, in table order.
     std::vector<std::string> images() const {
         std::vector<std::string> r;
-        for (int i = 0; i < d.nb_images; ++i) {
-            const EntreeImage& e = d.table_images[static_cast<size_t>(i)];
-            r.push_back(d.ListBox_rep.element(e.indice_rep) + "\\" + e.nom());
-        }
+        for (int32_t i = 0; i < d.catalogue.nombre(); ++i) r.push_back(d.catalogue.chemin(i));
         return r;
     }
 

@@ -20,8 +20,7 @@ TEST_F(Commandes, LaTouche_Q_QuitteCommeEchap) {
 TEST_F(Commandes, EspaceMontreEtCacheLePanneauAvecLeCurseur) {
     // The empty catalogue left the panel open; with pictures, Space hides it and the show
     // runs until the next key.
-    d().nb_images = 1;
-    d().table_images.resize(1);
+    d().catalogue.ajouter("C:\\Photos", "a.jpg");
     s.machine.touche_a(s.machine.ms + 100, 65);
     s.machine.touche_a(s.machine.ms + 300, 65);
     d().Panel3.definir_visible(true);

@@ -44,51 +44,6 @@ TEST(Demarrage, LaFenetreSePrepareAvantLaSequence) {
     EXPECT_EQ(s.machine.curseur, CURSEUR_DEFAUT);
 }
 
-TEST(Demarrage, MarqueurEtCacheCompletsChargentLeCacheSansParcourir) {
-    Scenario s;
-    bibliotheque(s.machine);
-    s.machine.creer_fichier("C:\\Nocturo\\effacez_moi_pour_reinitialiser.___", "");
-    s.machine.creer_fichier("C:\\Nocturo\\toutes_img_ListBox_rep.dat", "C:\\Ailleurs\r\n");
-    std::string enregistrement(88, '\0');
-    enregistrement[4] = 5;
-    enregistrement.replace(5, 5, "z.jpg");
-    s.machine.creer_fichier("C:\\Nocturo\\toutes_img._nf", enregistrement);
-    s.machine.touche_a(50, TOUCHE_A);
-    ASSERT_EQ(s.demarrer(), std::nullopt);
-    EXPECT_EQ(s.diapo->nb_images, 1);
-    EXPECT_EQ(s.diapo->ListBox_rep.elements(), std::vector<std::string>{"C:\\Ailleurs"});
-    EXPECT_EQ(s.machine.contenu("C:\\nocturo\\img_affichees.lst"), HISTORIQUE);
-    EXPECT_FALSE(s.diapo->Panel1.visible());
-}
-
-TEST(Demarrage, MarqueurSansFichierDeCacheReparcourtEtGardeLHistorique) {
-    Scenario s;
-    bibliotheque(s.machine);
-    s.machine.creer_fichier("C:\\Nocturo\\effacez_moi_pour_reinitialiser.___", "");
-    s.machine.creer_fichier("C:\\Nocturo\\toutes_img._nf", "");
-    s.machine.touche_a(50, TOUCHE_A);
-    ASSERT_EQ(s.demarrer(), std::nullopt);
-    EXPECT_EQ(s.diapo->nb_images, 2);
-    EXPECT_EQ(s.machine.contenu("C:\\Nocturo\\toutes_img_ListBox_rep.dat"), "C:\\Photos\r\n");
-    EXPECT_EQ(s.machine.taille_fichier("C:\\Nocturo\\toutes_img._nf"), 2 * 88);
-    EXPECT_TRUE(s.machine.fichier_existe("C:\\Nocturo\\effacez_moi_pour_reinitialiser.___"));
-    EXPECT_EQ(s.machine.contenu("C:\\nocturo\\img_affichees.lst"), HISTORIQUE);
-}
-
-TEST(Demarrage, SansMarqueurLHistoriqueEstEffaceEtLeCatalogueReconstruit) {
-    Scenario s;
-    bibliotheque(s.machine);
-    s.machine.touche_a(50, TOUCHE_A);
-    ASSERT_EQ(s.demarrer(), std::nullopt);
-    EXPECT_FALSE(s.machine.fichier_existe("C:\\nocturo\\img_affichees.lst"));
-    // The entries already loaded stay for this run.
-    EXPECT_EQ(s.diapo->ListBox_passee.elements(), std::vector<std::string>{"C:\\Photos\\a.jpg"});
-    EXPECT_EQ(s.diapo->nb_images, 2);
-    EXPECT_TRUE(s.machine.fichier_existe("C:\\Nocturo\\effacez_moi_pour_reinitialiser.___"));
-    EXPECT_FALSE(s.diapo->Panel1.visible());
-    EXPECT_EQ(s.machine.curseur, CURSEUR_AUCUN);
-}
-
 TEST(Demarrage, EchapPendantLeDemarrageTermineAvecLeCode1SansMarqueur) {
     Scenario s;
     bibliotheque(s.machine);
@@ -122,7 +77,7 @@ TEST_P(CheminDeSortie, SupprimeLeMarqueurEtSauveSelonLesDrapeaux) {
     EXPECT_EQ(s.machine.fichier_existe("C:\\nocturo\\image_rep_crt.txt"), !c.reinitialiser);
     EXPECT_EQ(s.machine.fichier_existe("C:\\nocturo\\nocturo_var.prm"), c.sauver);
     EXPECT_EQ(s.machine.montrer_curseur_appels, 1);
-    EXPECT_TRUE(s.diapo->table_images.empty());
+    EXPECT_TRUE(s.diapo->catalogue.vide());
 }
 
 INSTANTIATE_TEST_SUITE_P(Drapeaux, CheminDeSortie,

@@ -3,6 +3,7 @@
 
 #include "sim/scenario.h"
 #include "util/erreurs.h"
+#include "util/fichiers.h"
 #include "util/texte.h"
 
 namespace nocturo::test {
@@ -117,10 +118,10 @@ TEST(Reglages, PremierDemarrageDefautsMessageEtBoutonRouge) {
     EXPECT_EQ(d.CheckListBox_rep.nombre(), 0);
     // Defaults win over the design texts.
     EXPECT_EQ(d.Edit_dt0_a.texte(), "1000");
-    EXPECT_EQ(d.dt0_a, 1000);
+    EXPECT_EQ(d.reglages.dt0_a, 1000);
     EXPECT_EQ(d.Edit_zoom_s_dix.texte(), "32");
-    EXPECT_EQ(d.zoom_max10, 32);
-    EXPECT_EQ(d.inc_dx, 500);
+    EXPECT_EQ(d.reglages.zoom_max10, 32);
+    EXPECT_EQ(d.reglages.inc_dx, 500);
     EXPECT_EQ(d.Edit_annee_de.texte(), "");
     EXPECT_EQ(d.Edit_contient.texte(), "");
     EXPECT_EQ(d.rep_album_A.legende(), "C:\\Nocturo\\A");
@@ -151,7 +152,7 @@ TEST(Reglages, SauvegardeApresUnPremierDemarrageEcritLes37Cles) {
     s.diapo->Button2.cliquer();
 
     EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES), FICHIER_PAR_DEFAUT);
-    EXPECT_EQ(decouper_lignes(FICHIER_PAR_DEFAUT).size(), 37u);
+    EXPECT_EQ(decouper_lignes(s.machine.contenu(FICHIER_PARAMETRES)).size(), 37u);
     EXPECT_EQ(s.diapo->Label1.legende(), " Sauvegarde des paramètres");
     EXPECT_TRUE(s.machine.fichier_existe(FICHIER_REPERTOIRES));
     EXPECT_EQ(s.machine.contenu(FICHIER_REPERTOIRES), "");
@@ -167,9 +168,9 @@ TEST(Reglages, ChaqueCleRelueEtReecriteAIdentique) {
     EXPECT_EQ(d.Edit_mois_de.texte(), "07");
     EXPECT_EQ(d.Edit_contient.texte(), "noël = fête avignon");
     EXPECT_EQ(d.Rdg1.indice_element(), 5);
-    EXPECT_EQ(d.vmax, 250);
-    EXPECT_EQ(d.haut, 40);
-    EXPECT_EQ(d.indice_non_aleatoire, 77);
+    EXPECT_EQ(d.reglages.vmax, 250);
+    EXPECT_EQ(d.reglages.haut, 40);
+    EXPECT_EQ(d.reglages.indice_non_aleatoire, 77);
     EXPECT_TRUE(d.Label_an.visible());
     EXPECT_EQ(d.xnview_alternative_Label.legende(), "C:\\Outils\\visionneuse.exe");
 
@@ -251,12 +252,12 @@ TEST(Reglages, HistoriqueDe450LignesGardeLes300Dernieres) {
     ASSERT_EQ(d.ListBox_passee.nombre(), 300);
     EXPECT_EQ(d.ListBox_passee.element(0), "C:\\Photos\\p150.jpg");
     EXPECT_EQ(d.ListBox_passee.element(299), "C:\\Photos\\p449.jpg");
-    EXPECT_EQ(d.indice_historique, 299);
+    EXPECT_EQ(d.historique.indice, 299);
     // No first-run guidance, and Space left the indicator off.
     EXPECT_EQ(d.Label6.legende(), TEXTE_PATIENTEZ);
     EXPECT_FALSE(indicateur_rouge(d));
 
-    for (int i = 450; i < 455; ++i) d.ListBox_passee.ajouter("C:\\Photos\\p" + std::to_string(i) + ".jpg");
+    for (int i = 450; i < 455; ++i) d.historique.ajouter("C:\\Photos\\p" + std::to_string(i) + ".jpg");
     d.Button2.cliquer();
     EXPECT_EQ(s.machine.contenu(FICHIER_HISTORIQUE), lignes_numerotees(155, 455));
 }
@@ -274,9 +275,9 @@ TEST(Reglages, EntierIncorrectDansLeFichierArreteLeChargementACetteCle) {
     EXPECT_EQ(d.Edit_vmax.texte(), "100");
     // From the bad key on, the design values stay.
     EXPECT_EQ(d.Edit_zoom_s_dix.texte(), "16");
-    EXPECT_EQ(d.zoom_max10, 16);
+    EXPECT_EQ(d.reglages.zoom_max10, 16);
     EXPECT_EQ(d.Edit_inc_pixel.texte(), "250");
-    EXPECT_EQ(d.inc_dx, 10);
+    EXPECT_EQ(d.reglages.inc_dx, 10);
     EXPECT_FALSE(d.CheckBox_date_de.coche());
     EXPECT_EQ(d.Edit_contient.texte(), "divers avignon");
     // Neither the first-run guidance nor the Space command ran.
@@ -296,7 +297,7 @@ protected:
         s.machine.creer_fichier(FICHIER_HISTORIQUE, "C:\\Photos\\A\\ancien.jpg\r\n");
         EXPECT_EQ(s.demarrer(), std::nullopt);
         s.diapo->CheckListBox_rep.definir_coche(0, true);
-        s.diapo->ListBox_passee.ajouter("C:\\Photos\\A\\nouveau.jpg");
+        s.diapo->historique.ajouter("C:\\Photos\\A\\nouveau.jpg");
         s.machine.messages.clear();
     }
     void sauver() { gerer(s, [this] { s.diapo->sauver_parametres(); }); }
@@ -310,15 +311,15 @@ TEST_F(Sauvegarde, EntierIncorrectDansUnEditArreteLaSauvegarde) {
     sauver();
 
     ASSERT_EQ(s.machine.messages, std::vector<std::string>{"'abc' n'est pas une valeur entière correcte"});
-    EXPECT_EQ(s.diapo->dt0_a, 50);  // keys before the bad one are done
-    EXPECT_EQ(s.diapo->vmax, 70);
+    EXPECT_EQ(s.diapo->reglages.dt0_a, 50);  // keys before the bad one are done
+    EXPECT_EQ(s.diapo->reglages.vmax, 70);
     EXPECT_EQ(s.machine.contenu(FICHIER_COCHES), "true\r\n");
     EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES), "vmax = 70\r\n");
     EXPECT_EQ(s.machine.contenu(FICHIER_HISTORIQUE), "C:\\Photos\\A\\ancien.jpg\r\n");
 
     s.diapo->Edit_vmax.definir_texte("0050");
     sauver();
-    EXPECT_EQ(s.diapo->vmax, 50);
+    EXPECT_EQ(s.diapo->reglages.vmax, 50);
     EXPECT_NE(s.machine.contenu(FICHIER_PARAMETRES).find("\r\nvmax = 50\r\n"), std::string::npos);
     EXPECT_EQ(s.machine.contenu(FICHIER_HISTORIQUE), "C:\\Photos\\A\\ancien.jpg\r\nC:\\Photos\\A\\nouveau.jpg\r\n");
 }
@@ -360,9 +361,8 @@ TEST(Reglages, RepertoireDeDonneesImpossibleACreer) {
     // A file where the data directory should be: CreateDirectory fails.
     PlateformeSimulee machine;
     machine.creer_fichier("C:\\nocturo", "bloque");
-    installer_plateforme(&machine);
     {
-        Tdiapo d;
+        Tdiapo d(machine);
         try {
             d.sauver_parametres();
             ADD_FAILURE() << "the save went on";
@@ -373,19 +373,16 @@ TEST(Reglages, RepertoireDeDonneesImpossibleACreer) {
         EXPECT_FALSE(machine.fichier_existe(FICHIER_PARAMETRES));
         EXPECT_FALSE(machine.fichier_existe(FICHIER_REPERTOIRES + ".nouveau"));
     }
-    installer_plateforme(nullptr);
 }
 
 TEST(Reglages, RepertoireDeDonneesCreeAuBesoin) {
     PlateformeSimulee machine;
-    installer_plateforme(&machine);
     {
-        Tdiapo d;
+        Tdiapo d(machine);
         d.sauver_parametres();
         EXPECT_TRUE(machine.repertoire_existe("C:\\Nocturo"));
         EXPECT_TRUE(machine.fichier_existe(FICHIER_PARAMETRES));
     }
-    installer_plateforme(nullptr);
 }
 
 }  // namespace

@@ -9,13 +9,11 @@ namespace {
 
 class DialogueParametres : public testing::Test {
 protected:
-    void SetUp() override { installer_plateforme(&machine); }
-    void TearDown() override { installer_plateforme(nullptr); }
     PlateformeSimulee machine;
 };
 
 TEST_F(DialogueParametres, SansFichierMontreLesValeursParDefautEtOkLesEcrit) {
-    Twinparam w;
+    Twinparam w(machine);
     w.FormCreate();
     EXPECT_EQ(w.Edit1.texte(), "Tobrel je vais t'hypnotiser !");
     EXPECT_EQ(w.ComboBox1.texte(), "Rouge");
@@ -30,14 +28,14 @@ TEST_F(DialogueParametres, SansFichierMontreLesValeursParDefautEtOkLesEcrit) {
 
 TEST_F(DialogueParametres, AnnulerNEcritRienEtLaReouvertureMontreLesValeursGardees) {
     machine.profil_ecrire("Noc_turo.ini", "Parametres", "Texte", "gardé");
-    Twinparam w;
+    Twinparam w(machine);
     w.FormCreate();
     EXPECT_EQ(w.Edit1.texte(), "gardé");
     EXPECT_EQ(w.ComboBox1.texte(), "Rouge");
     w.Edit1.definir_texte("changé");
     w.Button2.cliquer();
     EXPECT_TRUE(w.fermee);
-    Twinparam encore;
+    Twinparam encore(machine);
     encore.FormCreate();
     EXPECT_EQ(encore.Edit1.texte(), "gardé");
     EXPECT_EQ(machine.profil_lire("Noc_turo.ini", "Parametres", "Couleur", "absent"), "absent");

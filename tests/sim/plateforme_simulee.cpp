@@ -74,9 +74,17 @@ std::string PlateformeSimulee::contenu(const std::string& chemin) const {
     return it == noeuds_.end() ? std::string() : it->second.contenu;
 }
 
-void PlateformeSimulee::creer_lien(const std::string& chemin, const std::string& cible) {
+void PlateformeSimulee::creer_lien(const std::string& chemin, const std::string& cible, uint32_t etiquette) {
     Noeud* n = ajouter(chemin, true);
-    if (n) n->cible = cle(cible);
+    if (!n) return;
+    n->cible = cle(cible);
+    n->etiquette = etiquette;
+    n->lien = true;
+}
+
+void PlateformeSimulee::creer_repertoire_nuage(const std::string& chemin) {
+    creer_repertoire_complet(chemin);
+    trouver(chemin)->etiquette = ETIQUETTE_NUAGE;
 }
 
 void PlateformeSimulee::creer_fichier_non_representable(const std::string& repertoire,
@@ -93,9 +101,11 @@ void PlateformeSimulee::echouer_ecriture(const std::string& chemin, size_t octet
     echecs_ecriture_[cle(chemin)] = octets;
 }
 
-void PlateformeSimulee::touche_a(double t, int touche) { evenements_.push_back({t, touche, {}}); }
+void PlateformeSimulee::touche_a(double t, int touche) { evenements_.push_back({t, Sorte::touche, touche, {}}); }
 
-void PlateformeSimulee::souris_a(double t, int x, int y) { evenements_.push_back({t, 0, {x, y}}); }
+void PlateformeSimulee::souris_a(double t, int x, int y) { evenements_.push_back({t, Sorte::souris, 0, {x, y}}); }
+
+void PlateformeSimulee::activation_a(double t) { evenements_.push_back({t, Sorte::activation, 0, {}}); }
 
 bool PlateformeSimulee::fichier_existe(const std::string& chemin) {
     Noeud* n = trouver(chemin);
@@ -130,6 +140,16 @@ bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
 }
 
 void PlateformeSimulee::ecrire_octets(const std::string& chemin, std::string_view c) {
+    journal.push_back("ecrire|" + chemin);
+    ecrire(chemin, c);
+}
+
+void PlateformeSimulee::ecrire_octets_durables(const std::string& chemin, std::string_view c) {
+    journal.push_back("durable|" + chemin);
+    ecrire(chemin, c);
+}
+
+void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c) {
     Noeud* n = ajouter(chemin, false);
     if (!n) throw ErreurES("Impossible de créer le fichier " + chemin);
     auto echec = echecs_ecriture_.find(cle(chemin));
@@ -143,6 +163,7 @@ void PlateformeSimulee::ecrire_octets(const std::string& chemin, std::string_vie
 
 bool PlateformeSimulee::remplacer_fichier(const std::string& source,
                                           const std::string& destination) {
+    journal.push_back("remplacer|" + source + "|" + destination);
     if (echec_remplacement) return false;
     Noeud* s = trouver(source);
     if (!s || s->repertoire) return false;
@@ -197,7 +218,10 @@ bool PlateformeSimulee::lister_repertoire(const std::string& repertoire,
         r.nom = e.representable ? e.nom : std::string(e.nom.size(), '?');
         r.nom_representable = e.representable;
         r.attributs = e.repertoire ? ATTR_REPERTOIRE : ATTR_ARCHIVE;
-        if (!e.cible.empty()) r.attributs |= ATTR_REPARSE;
+        if (e.lien || e.etiquette) {
+            r.attributs |= ATTR_REPARSE;
+            r.etiquette = e.etiquette;
+        }
         r.taille = e.repertoire ? 0 : static_cast<int64_t>(e.contenu.size());
         r.creation = e.creation;
         entrees.push_back(r);
@@ -240,11 +264,12 @@ void PlateformeSimulee::traiter_messages() {
         if (prochain == evenements_.end() || prochain->ms > ms) break;
         Evenement e = *prochain;
         evenements_.erase(prochain);
-        if (e.touche == 0) {
+        if (e.sorte == Sorte::souris)
             pointeur = e.position;
-        } else if (sur_touche) {
+        else if (e.sorte == Sorte::activation && sur_activation)
+            sur_activation();
+        else if (e.sorte == Sorte::touche && sur_touche)
             sur_touche(e.touche);
-        }
     }
     if (!sur_minuterie)
         while (prochain_tic_ <= ms) prochain_tic_ += intervalle_minuterie;

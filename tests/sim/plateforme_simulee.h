@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "plateforme/plateforme.h"
+#include <cstdint>
 
 namespace nocturo::test {
 
@@ -32,7 +33,11 @@ public:
     void creer_fichier(const std::string& chemin, const std::string& contenu = "x");
     std::string contenu(const std::string& chemin) const;  // empty when absent
     // A directory entry that leads back to `cible` (a junction); lists as the target does.
-    void creer_lien(const std::string& chemin, const std::string& cible);
+    // Some systems list links without their tag: `etiquette` 0.
+    void creer_lien(const std::string& chemin, const std::string& cible,
+                    uint32_t etiquette = ETIQUETTE_POINT_MONTAGE);
+    // A directory that is a reparse point without leading elsewhere (a cloud placeholder).
+    void creer_repertoire_nuage(const std::string& chemin);
     // A name with no Windows-1252 form (shown as '?' in the listing).
     void creer_fichier_non_representable(const std::string& repertoire, const std::string& nom);
     void interdire_listage(const std::string& repertoire);
@@ -43,6 +48,8 @@ public:
 
     void touche_a(double ms, int touche);
     void souris_a(double ms, int x, int y);
+    // Another program hands the activation back to the window (Alt+Tab).
+    void activation_a(double ms);
     std::deque<bool> reponses_confirmation;            // default: "&Non"
     std::deque<std::optional<std::string>> reponses_repertoire;  // default: cancelled
 
@@ -51,6 +58,9 @@ public:
     std::vector<std::string> confirmations;
     std::vector<std::string> sons;
     std::vector<std::string> lancements;  // "verbe|fichier|parametres|repertoire"
+    // Writes and replacements in their order: "ecrire|path", "durable|path",
+    // "remplacer|source|destination".
+    std::vector<std::string> journal;
     int bips = 0;
     int montrer_curseur_appels = 0;
     int curseur = CURSEUR_DEFAUT;
@@ -66,6 +76,7 @@ public:
     double pas_traitement_ms = 1;  // each message processing costs this much
     std::function<void(int)> sur_touche;
     std::function<void()> sur_minuterie;
+    std::function<void()> sur_activation;
     int intervalle_minuterie = 200;
 
     // ---- Plateforme ----
@@ -75,6 +86,7 @@ public:
     bool supprimer_fichier(const std::string& chemin) override;
     bool lire_octets(const std::string& chemin, std::string& contenu) override;
     void ecrire_octets(const std::string& chemin, std::string_view contenu) override;
+    void ecrire_octets_durables(const std::string& chemin, std::string_view contenu) override;
     bool remplacer_fichier(const std::string& source, const std::string& destination) override;
     bool copier_fichier(const std::string& source, const std::string& destination,
                         bool refuser_si_existe) override;
@@ -121,12 +133,16 @@ private:
         double creation = 0;
         std::vector<std::string> enfants;  // keys, in creation order
         std::string cible;                 // key of a link's target
+        uint32_t etiquette = 0;            // reparse tag
+        bool lien = false;
         bool representable = true;
         bool listable = true;
     };
+    enum class Sorte { touche, souris, activation };
     struct Evenement {
         double ms;
-        int touche;  // 0 for a mouse move
+        Sorte sorte;
+        int touche;
         Point position;
     };
 
@@ -135,6 +151,7 @@ private:
     Noeud* trouver(const std::string& chemin);
     Noeud* ajouter(const std::string& chemin, bool repertoire);
     void avancer(double duree);
+    void ecrire(const std::string& chemin, std::string_view contenu);
 
     std::map<std::string, Noeud> noeuds_;
     std::map<std::string, size_t> echecs_ecriture_;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/diaporama.h"
+#include "settings/donnees.h"
 #include "sim/plateforme_simulee.h"
 
 namespace nocturo::test {
@@ -11,13 +12,12 @@ namespace nocturo::test {
 class Scenario {
 public:
     explicit Scenario(std::string lettre_mode = "") {
-        installer_plateforme(&machine);
         machine.creer_repertoire_complet("C:\\Nocturo");
-        diapo = std::make_unique<Tdiapo>(std::move(lettre_mode));
+        diapo = std::make_unique<Tdiapo>(machine, std::move(lettre_mode));
         machine.sur_touche = [this](int touche) { diapo->touche_relachee(touche); };
         machine.sur_minuterie = [this] { diapo->tic_minuterie(); };
+        machine.sur_activation = [this] { diapo->executer([this] { diapo->FormActivate(); }); };
     }
-    ~Scenario() { installer_plateforme(nullptr); }
 
     // Runs FormCreate as the entry point does. Returns the exit code when the program
     // ended, nothing when FormCreate came back (the window stays open).

@@ -22,14 +22,12 @@ void PrintTo(const CasExclusion& c, std::ostream* os) { *os << c.ce_qu_il_montre
 class FichierExclusions : public testing::TestWithParam<CasExclusion> {
 protected:
     // A run whose number is malformed shows the conversion message.
-    FichierExclusions() { installer_plateforme(&machine); }
-    ~FichierExclusions() override { installer_plateforme(nullptr); }
     PlateformeSimulee machine;
 };
 
 TEST_P(FichierExclusions, DonneLesMotifs) {
     const CasExclusion& c = GetParam();
-    const MotifsExclusion m = lire_motifs_exclusion(c.fichier);
+    const MotifsExclusion m = lire_motifs_exclusion(c.fichier, machine);
     EXPECT_EQ(m.repertoires, c.repertoires);
     EXPECT_EQ(m.fichiers, c.fichiers);
 }
@@ -69,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"C:\\été\\é.jpg"}}));
 
 TEST(SerieExclusions, UneSerieDemesureeEstCoupee) {
-    const MotifsExclusion m = lire_motifs_exclusion({"+*C:\\R", "P1.jpg...P2000000000.jpg", "-"});
+    PlateformeSimulee machine;
+    const MotifsExclusion m = lire_motifs_exclusion({"+*C:\\R", "P1.jpg...P2000000000.jpg", "-"}, machine);
     ASSERT_EQ(m.fichiers.size(), static_cast<size_t>(LONGUEUR_SERIE_MAX));
     EXPECT_EQ(m.fichiers.back(), "C:\\R\\P100000.jpg");
 }

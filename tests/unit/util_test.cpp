@@ -7,11 +7,9 @@
 namespace nocturo::test {
 namespace {
 
-// Routines that show messages or play sounds need a machine.
+// Routines that show messages or play sounds are given a machine.
 class Util : public ::testing::Test {
 protected:
-    Util() { installer_plateforme(&machine); }
-    ~Util() override { installer_plateforme(nullptr); }
     PlateformeSimulee machine;
 };
 
@@ -138,12 +136,12 @@ TEST(Borne, BasPuisHaut) {
 }
 
 TEST_F(Util, EntierDeMontreLErreurDeConversionEtDonne0) {
-    EXPECT_EQ(entier_de("  ", 5), 5);
-    EXPECT_EQ(entier_de("", -3), -3);
-    EXPECT_EQ(entier_de(" 42 ", 0), 42);
-    EXPECT_EQ(entier_de("$10", 0), 16);
+    EXPECT_EQ(entier_de("  ", 5, machine), 5);
+    EXPECT_EQ(entier_de("", -3, machine), -3);
+    EXPECT_EQ(entier_de(" 42 ", 0, machine), 42);
+    EXPECT_EQ(entier_de("$10", 0, machine), 16);
     EXPECT_TRUE(machine.messages.empty());
-    EXPECT_EQ(entier_de("12a", 9), 0);
+    EXPECT_EQ(entier_de("12a", 9, machine), 0);
     ASSERT_EQ(machine.messages.size(), 1u);
     EXPECT_EQ(machine.messages[0], "EConvertError\n\r'12a' n'est pas une valeur entière correcte");
 }
@@ -161,14 +159,14 @@ TEST_F(Util, SepareNomNumero) {
     for (const auto& c : cas) {
         std::string prefixe = "reste";
         int32_t numero = -1;
-        separe_nom_numero(c.texte, prefixe, numero);
+        separe_nom_numero(c.texte, prefixe, numero, machine);
         EXPECT_EQ(prefixe, c.prefixe) << c.texte;
         EXPECT_EQ(numero, c.numero) << c.texte;
     }
     EXPECT_TRUE(machine.messages.empty());
     std::string prefixe;
     int32_t numero = -1;
-    separe_nom_numero("x99999999999.jpg", prefixe, numero);
+    separe_nom_numero("x99999999999.jpg", prefixe, numero, machine);
     EXPECT_EQ(numero, 0);
     EXPECT_EQ(machine.messages.size(), 1u);
 }
@@ -194,14 +192,14 @@ TEST(ImageTonalite, EnteteEtEchantillonsOctetParOctet) {
 }
 
 TEST_F(Util, JoueTonaliteJoueOuRefuseAuDessusDe6615Hz) {
-    joue_tonalite(640, 20, 30);
+    joue_tonalite(machine, 640, 20, 30);
     ASSERT_EQ(machine.sons.size(), 1u);
     EXPECT_EQ(machine.sons[0], image_tonalite(640, 20, 30));
-    joue_tonalite(6615, 1, 30);
+    joue_tonalite(machine, 6615, 1, 30);
     EXPECT_EQ(machine.sons.size(), 2u);
     EXPECT_TRUE(machine.messages.empty());
 
-    joue_tonalite(6616, 20, 30);
+    joue_tonalite(machine, 6616, 20, 30);
     EXPECT_EQ(machine.sons.size(), 2u);
     ASSERT_EQ(machine.messages.size(), 1u);
     EXPECT_EQ(machine.messages[0],

@@ -193,7 +193,7 @@ void FenetreForme::regler_minuteries() {
     for (Natif& n : natifs_) {
         if (n.c->genre() != Genre::Timer) continue;
         auto* t = static_cast<Timer*>(n.c);
-        const int voulu = t->actif ? std::max(1, t->intervalle) : 0;
+        const int voulu = t->actif() ? std::max(1, t->intervalle()) : 0;
         if (voulu == n.indice) continue;
         n.indice = voulu;
         if (voulu)

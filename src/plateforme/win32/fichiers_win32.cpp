@@ -77,7 +77,9 @@ bool PlateformeWin32::lire_octets(const std::string& chemin, std::string& conten
     return true;
 }
 
-void PlateformeWin32::ecrire_octets(const std::string& chemin, std::string_view contenu) {
+namespace {
+
+void ecrire(const std::string& chemin, std::string_view contenu, bool durable) {
     Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
     if (f.get() == INVALID_HANDLE_VALUE) throw ErreurES("Impossible de créer le fichier " + chemin);
@@ -89,6 +91,20 @@ void PlateformeWin32::ecrire_octets(const std::string& chemin, std::string_view 
             throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
         ecrit += n;
     }
+    // Out of the system's cache before it replaces anything: after a power cut the old
+    // file or the new one is there whole.
+    if (durable && !FlushFileBuffers(f.get()))
+        throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+}
+
+}  // namespace
+
+void PlateformeWin32::ecrire_octets(const std::string& chemin, std::string_view contenu) {
+    ecrire(chemin, contenu, false);
+}
+
+void PlateformeWin32::ecrire_octets_durables(const std::string& chemin, std::string_view contenu) {
+    ecrire(chemin, contenu, true);
 }
 
 bool PlateformeWin32::remplacer_fichier(const std::string& source, const std::string& destination) {
@@ -128,6 +144,8 @@ bool PlateformeWin32::lister_repertoire(const std::string& repertoire,
         e.nom_representable = !perte;
         e.attributs = d.dwFileAttributes & (ATTR_LECTURE_SEULE | ATTR_CACHE | ATTR_SYSTEME |
                                             ATTR_REPERTOIRE | ATTR_ARCHIVE | ATTR_REPARSE);
+        // The listing gives a reparse point's tag here.
+        if (e.attributs & ATTR_REPARSE) e.etiquette = d.dwReserved0;
         e.taille = taille_de(d.nFileSizeHigh, d.nFileSizeLow);
         e.creation = jours_creation(d.ftCreationTime);
         entrees.push_back(std::move(e));

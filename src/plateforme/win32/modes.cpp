@@ -33,11 +33,11 @@ private:
 };
 
 // The dialog has no dispatcher of its own: errors show as the slideshow's do.
-void executer_protege(const Gestionnaire& g) {
+void executer_protege(PlateformeWin32& p, const Gestionnaire& g) {
     try {
         g();
     } catch (const std::exception& e) {
-        plateforme().message(e.what());
+        p.message(e.what());
     }
 }
 
@@ -57,7 +57,7 @@ int boucle_messages(PlateformeWin32& p) {
 }
 
 int lancer_diaporama(const Lancement& l, PlateformeWin32& p) {
-    Tdiapo diapo(l.lettre);
+    Tdiapo diapo(p, l.lettre);
     diapo.forme.bornes = {0, 0, p.largeur_ecran(), p.hauteur_ecran()};
     diapo.forme.couleur = NOIR;
     Rappels r;
@@ -74,13 +74,13 @@ int lancer_diaporama(const Lancement& l, PlateformeWin32& p) {
 }
 
 int lancer_parametres(PlateformeWin32& p) {
-    Twinparam dialogue;
+    Twinparam dialogue(p);
     Rappels r;
-    r.executer = executer_protege;
+    r.executer = [&p](const Gestionnaire& g) { executer_protege(p, g); };
     FenetreForme f(dialogue.forme, StyleFenetre::dialogue, std::move(r));
     Branchement b(p, f);
     dialogue.sur_fermeture = [&f] { DestroyWindow(f.poignee()); };
-    executer_protege([&dialogue] { dialogue.FormCreate(); });
+    executer_protege(p, [&dialogue] { dialogue.FormCreate(); });
     f.afficher();
     return boucle_messages(p);
 }

@@ -28,6 +28,7 @@ public:
     bool supprimer_fichier(const std::string& chemin) override;
     bool lire_octets(const std::string& chemin, std::string& contenu) override;
     void ecrire_octets(const std::string& chemin, std::string_view contenu) override;
+    void ecrire_octets_durables(const std::string& chemin, std::string_view contenu) override;
     bool remplacer_fichier(const std::string& source, const std::string& destination) override;
     bool copier_fichier(const std::string& source, const std::string& destination,
                         bool refuser_si_existe) override;

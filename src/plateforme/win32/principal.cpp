@@ -34,7 +34,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&icc);
     demarrer_gdiplus();
     static PlateformeWin32 p;
-    installer_plateforme(&p);
     const Lancement l = analyser_ligne_commande(arguments());
     int code = 0;
     switch (l.mode) {

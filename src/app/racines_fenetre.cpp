@@ -1,11 +1,10 @@
 // The root directory list: adding, removing and showing the clicked entry.
 #include "app/diaporama.h"
-#include "plateforme/plateforme.h"
 
 namespace nocturo {
 
 void Tdiapo::Panel_ajout_repClick() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     std::string chemin;
     if (p.choisir_repertoire(chemin) &&
         p.confirmer("Rajouter le répertoire suivant à la liste ?\n\n" + chemin +
@@ -27,7 +26,7 @@ void Tdiapo::Panel_ajout_repClick() {
 void Tdiapo::Panel_sup_repClick() {
     const int i = CheckListBox_rep.indice_element();
     if (i < 0) return;
-    if (plateforme().confirmer("Effacer de la liste le répertoire : " + CheckListBox_rep.element(i))) {
+    if (plateforme.confirmer("Effacer de la liste le répertoire : " + CheckListBox_rep.element(i))) {
         CheckListBox_rep.supprimer(i);
         reinitialiser_en_quittant = true;
     }

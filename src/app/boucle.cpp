@@ -1,15 +1,14 @@
 // The slideshow loop.
 #include "app/diaporama.h"
-#include "plateforme/plateforme.h"
 
 namespace nocturo {
 
 void Tdiapo::boucle_diaporama() {
-    Plateforme& p = plateforme();
+    Plateforme& p = plateforme;
     touche_appuyee = false;
     p.reamorcer_aleatoire();
-    ecriture_historique = -1;
-    if (nb_images == 0) {
+    historique.ecriture = -1;
+    if (catalogue.vide()) {
         Panel1.definir_visible(true);
         p.definir_curseur_ecran(curseur_normal);
         return;

@@ -1,0 +1,71 @@
+// The catalogue seen from the window: the scan with its progress and its keys, the cache,
+// the exclusion file, the year caption.
+#include "app/diaporama.h"
+#include "catalogue/cache.h"
+#include "catalogue/exclusions.h"
+#include "catalogue/filtres.h"
+#include "catalogue/parcours.h"
+#include "settings/donnees.h"
+#include "util/texte.h"
+
+namespace nocturo {
+
+CriteresScan Tdiapo::criteres_scan() const {
+    CriteresScan c;
+    c.recursif = RadioGroup_sous_rep_recursif.indice_element() > 0;
+    switch (RadioGroup_exclusion.indice_element()) {
+        case 0: c.marques = ModeMarques::exclues; break;
+        case 2: c.marques = ModeMarques::seules; break;
+        default: c.marques = ModeMarques::indifferentes; break;
+    }
+    c.fichier_exclusion = CheckBox_fic_exclusion.coche();
+    c.motifs = exclusions;
+    c.filtre_date = CheckBox_date_de.coche();
+    c.plage = CheckBox_date_a.coche();
+    c.de = cle_mois(Edit_annee_de.texte(), Edit_mois_de.texte());
+    c.a = cle_mois(Edit_annee_a.texte(), Edit_mois_a.texte());
+    // Words that fold to nothing filter nothing.
+    c.filtre_mots = CheckBox_contient.coche() && !sans_accents(coupe(Edit_contient.texte())).empty();
+    c.mots = Edit_contient.texte();
+    return c;
+}
+
+void Tdiapo::scanner_catalogue() {
+    Plateforme& p = plateforme;
+    touche_appuyee = false;
+    p.supprimer_fichier(FICHIER_MARQUEUR);
+    // Taken now: the walk lets handlers run, and an activation empties the exclusion lists
+    // or the user changes a filter; neither may reach a scan half way.
+    const CriteresScan criteres = criteres_scan();
+    const Racines a_parcourir = racines();
+    const int32_t deja_vues = nb_entrees_vues;
+    catalogue = parcourir(a_parcourir, criteres, p, [this, deja_vues](int32_t vues) {
+        if (deja_vues + vues != nb_entrees_vues) {
+            nb_entrees_vues = deja_vues + vues;
+            if (nb_entrees_vues % 200 == 0) Label1.definir_legende(std::to_string(nb_entrees_vues));
+        }
+        plateforme.traiter_messages();
+        return touche_appuyee;
+    });
+    p.ecrire_octets(FICHIER_MARQUEUR, "");
+}
+
+void Tdiapo::lire_fichier_exclusions() {
+    exclusions = {};
+    if (CheckBox_fic_exclusion.coche()) exclusions = nocturo::lire_fichier_exclusions(plateforme, plateforme);
+}
+
+void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes(plateforme, "C:\\Nocturo", "Nocturo_exclusion.txt"); }
+
+void Tdiapo::sauver_catalogue() { ecrire_cache(catalogue, plateforme); }
+
+void Tdiapo::charger_catalogue() { catalogue = lire_cache(plateforme); }
+
+void Tdiapo::afficher_annee_et_filtres() {
+    Label_an.definir_legende(annee_affichee(plateforme, image_courante, Label1.legende().empty()));
+    resume_filtres = resume_des_filtres(CheckBox_date_de.coche(), CheckBox_date_a.coche(),
+                                        CheckBox_contient.coche(), Edit_contient.texte());
+    Label_options.definir_legende(resume_filtres);
+}
+
+}  // namespace nocturo

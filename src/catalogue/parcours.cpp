@@ -1,0 +1,127 @@
+// Catalogue scan: walks the checked roots and enters every accepted picture.
+#include "catalogue/parcours.h"
+
+#include <string>
+
+#include "catalogue/filtres.h"
+#include "util/texte.h"
+
+namespace nocturo {
+
+namespace {
+
+bool contient(const std::string& texte, const char* morceau) {
+    return texte.find(morceau) != std::string::npos;
+}
+
+bool est_repertoire(const EntreeRepertoire& e) { return (e.attributs & ATTR_REPERTOIRE) != 0; }
+
+bool marque(const std::string& chemin) { return contient(chemin, "++") || contient(chemin, "§"); }
+
+// A link, a junction or a mount point leads elsewhere: its target cannot be told reliably
+// and one back up the tree would never end, so the real path is walked instead. Other
+// reparse points (cloud placeholders) are the folder itself. A reparse point without its
+// tag (some systems give none) is taken as a link.
+bool mene_ailleurs(const EntreeRepertoire& e) {
+    return (e.attributs & ATTR_REPARSE) != 0 && (e.etiquette == 0 || substitut_de_nom(e.etiquette));
+}
+
+// One directory being walked: its listing and the next entry to take.
+struct Niveau {
+    std::string repertoire;
+    std::vector<EntreeRepertoire> entrees;
+    size_t suivante = 0;
+};
+
+// Depth first with a stack of our own, so a deep tree cannot exhaust the call stack.
+class Parcours {
+public:
+    Parcours(const CriteresScan& c, Fichiers& f, const Pompe& p) : criteres_(c), fichiers_(f), pompe_(p) {}
+
+    void racine(const std::string& repertoire) {
+        if (arret_) return;
+        entrer(repertoire);
+        while (!pile_.empty()) {
+            Niveau& n = pile_.back();
+            if (arret_ || n.suivante >= n.entrees.size()) {
+                pile_.pop_back();
+                // Back in the parent: the entry that led down is done.
+                if (!pile_.empty()) pomper();
+                continue;
+            }
+            const EntreeRepertoire& e = n.entrees[n.suivante++];
+            ++vues_;
+            std::string sous_repertoire;
+            // A name with no Windows-1252 form could not be opened again by its listed name.
+            if (e.nom != "." && e.nom != ".." && e.nom_representable) {
+                std::string chemin = n.repertoire + "\\" + e.nom;
+                if (extension_acceptee(e) && image_acceptee(chemin, n.repertoire, criteres_))
+                    catalogue_.ajouter(n.repertoire, e.nom);
+                if (criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e))
+                    sous_repertoire = std::move(chemin);
+            }
+            if (sous_repertoire.empty() || !entrer(sous_repertoire)) pomper();
+        }
+    }
+    void pomper() {
+        if (pompe_(vues_)) arret_ = true;
+    }
+    Catalogue resultat() { return std::move(catalogue_); }
+
+private:
+    bool entrer(const std::string& d) {
+        Niveau n{d, {}, 0};
+        if (!fichiers_.lister_repertoire(d, n.entrees)) return false;  // unlistable: skipped
+        pile_.push_back(std::move(n));
+        return true;
+    }
+
+    const CriteresScan& criteres_;
+    Fichiers& fichiers_;
+    const Pompe& pompe_;
+    Catalogue catalogue_;
+    std::vector<Niveau> pile_;
+    int32_t vues_ = 0;
+    bool arret_ = false;
+};
+
+}  // namespace
+
+bool extension_acceptee(const EntreeRepertoire& entree) {
+    // A directory named like a picture is no picture, whatever size the system gives it.
+    if (est_repertoire(entree) || entree.taille <= 0) return false;
+    const std::string& nom = entree.nom;
+    if (nom.empty() || nom[0] == '.') return false;
+    // ".JPG" or ".BMP" anywhere, ASCII letters in any case; no copy of the name per entry.
+    const auto majuscule = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    for (size_t p = nom.find('.'); p != std::string::npos && p + 3 < nom.size(); p = nom.find('.', p + 1)) {
+        const std::string suite{majuscule(nom[p + 1]), majuscule(nom[p + 2]), majuscule(nom[p + 3])};
+        if (suite == "JPG" || suite == "BMP") return true;
+    }
+    return false;
+}
+
+bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c) {
+    if (c.fichier_exclusion) {
+        for (const auto* liste : {&c.motifs.repertoires, &c.motifs.fichiers})
+            for (const std::string& motif : *liste)
+                if (!motif.empty() && chemin.find(motif) != std::string::npos) return false;
+    }
+    if (c.marques == ModeMarques::exclues && marque(chemin)) return false;
+    if (c.marques == ModeMarques::seules && !marque(chemin)) return false;
+    if (c.filtre_date && !date_acceptee(repertoire, c.de, c.a, c.plage)) return false;
+    if (c.filtre_mots && !mots_acceptes(repertoire, c.mots)) return false;
+    return true;
+}
+
+Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichiers& fichiers,
+                    const Pompe& pompe) {
+    Parcours p(criteres, fichiers, pompe);
+    for (const Racine& r : racines) {
+        if (r.cochee && fichiers.repertoire_existe(r.chemin)) p.racine(r.chemin);
+        p.pomper();
+    }
+    return p.resultat();
+}
+
+}  // namespace nocturo

@@ -1,0 +1,26 @@
+// The catalogue scan: walks the checked roots and enters every accepted picture.
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/criteres.h"
+#include "plateforme/fichiers.h"
+#include "settings/racines.h"
+
+namespace nocturo {
+
+// Called between entries with the number of entries seen so far: lets the window handle
+// its messages, and answers true to stop the walk.
+using Pompe = std::function<bool(int32_t entrees_vues)>;
+
+// A directory entry that may be a picture: ".JPG" or ".BMP" anywhere in its name (any
+// case), a name that does not start with ".", and a file that is not empty.
+bool extension_acceptee(const EntreeRepertoire& entree);
+
+// Walks the checked roots that exist, depth first in the listing's order. A stop keeps
+// what was entered so far.
+Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichiers& fichiers,
+                    const Pompe& pompe);
+
+}  // namespace nocturo

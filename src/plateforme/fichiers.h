@@ -1,0 +1,70 @@
+// The file service: what the program asks of the disks. Paths are Windows paths in
+// Windows-1252. Reading and listing return false when the thing is absent; failures that
+// the caller must hear of throw ErreurES.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nocturo {
+
+// Attribute bits of a directory entry, as the file system gives them.
+enum : uint32_t {
+    ATTR_LECTURE_SEULE = 0x01,
+    ATTR_CACHE = 0x02,
+    ATTR_SYSTEME = 0x04,
+    ATTR_VOLUME = 0x08,
+    ATTR_REPERTOIRE = 0x10,
+    ATTR_ARCHIVE = 0x20,
+    ATTR_REPARSE = 0x400,  // a reparse point: a link, or a cloud placeholder
+};
+
+// Reparse tags the tests and the scan name.
+enum : uint32_t {
+    ETIQUETTE_POINT_MONTAGE = 0xA0000003,  // junction or mount point
+    ETIQUETTE_LIEN_SYMBOLIQUE = 0xA000000C,
+    ETIQUETTE_NUAGE = 0x9000001A,          // a cloud files placeholder
+};
+
+// A name surrogate leads elsewhere (link, junction, mount point); other reparse points,
+// such as cloud placeholders, are the folder itself.
+constexpr bool substitut_de_nom(uint32_t etiquette) { return (etiquette & 0x20000000) != 0; }
+
+struct EntreeRepertoire {
+    std::string nom;          // Windows-1252; see nom_representable
+    uint32_t attributs = 0;
+    uint32_t etiquette = 0;   // reparse tag, when ATTR_REPARSE is set
+    int64_t taille = 0;
+    double creation = 0;      // local date-time, days since 1899-12-30
+    bool nom_representable = true;  // false when the real name has no Windows-1252 form
+};
+
+class Fichiers {
+public:
+    virtual ~Fichiers() = default;
+
+    virtual bool fichier_existe(const std::string& chemin) = 0;
+    virtual bool repertoire_existe(const std::string& chemin) = 0;
+    virtual int64_t taille_fichier(const std::string& chemin) = 0;  // -1 when absent
+    virtual bool supprimer_fichier(const std::string& chemin) = 0;
+    virtual bool lire_octets(const std::string& chemin, std::string& contenu) = 0;
+    virtual void ecrire_octets(const std::string& chemin, std::string_view contenu) = 0;
+    // As ecrire_octets, and returns only once the bytes are on the disk itself.
+    virtual void ecrire_octets_durables(const std::string& chemin, std::string_view contenu) = 0;
+    // Puts `source` in place of `destination` in one step, the old file staying whole on
+    // failure.
+    virtual bool remplacer_fichier(const std::string& source, const std::string& destination) = 0;
+    virtual bool copier_fichier(const std::string& source, const std::string& destination,
+                                bool refuser_si_existe) = 0;
+    virtual bool deplacer_fichier(const std::string& source, const std::string& destination) = 0;
+    virtual bool creer_repertoire(const std::string& chemin) = 0;
+    // Entries of `repertoire` (no wildcard), "." and ".." included where the system gives
+    // them, in the system's order. False when the directory cannot be listed.
+    virtual bool lister_repertoire(const std::string& repertoire,
+                                   std::vector<EntreeRepertoire>& entrees) = 0;
+    // Creation time of a file, local date-time in days; false when it cannot be read.
+    virtual bool date_creation(const std::string& chemin, double& jours) = 0;
+};
+
+}  // namespace nocturo

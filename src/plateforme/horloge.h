@@ -1,0 +1,15 @@
+// Time and messages: the clock, waiting, and the pump that runs pending handlers.
+#pragma once
+
+namespace nocturo {
+
+class Horloge {
+public:
+    virtual ~Horloge() = default;
+    virtual double maintenant() = 0;  // local date-time, days since 1899-12-30
+    virtual void attendre(int millisecondes) = 0;
+    // Runs the handlers of pending input and timer ticks, then returns.
+    virtual void traiter_messages() = 0;
+};
+
+}  // namespace nocturo

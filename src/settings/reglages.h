@@ -1,0 +1,69 @@
+// The 37 settings of the parameter file as one typed value, and the one table that gives,
+// for each, its file key, its default when the file has none and its value in the window's
+// design. Reading and writing walk that table.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "settings/parametres.h"
+
+namespace nocturo {
+
+struct Reglages {
+    std::string rep_album_A, rep_album_B;
+    std::string visionneuse;  // the outside viewer's executable
+    // Durations of the effects (ms), the zoom's drop (%), the mouse speed that quits.
+    int dt0_a = 0, dt1_a = 0, dt2_a = 0, dt2_b = 0, dt3_a = 0, dt3_b = 0, dt4_a = 0, dt4_b = 0,
+        dt5_a = 0, dt5_b = 0, haut = 0, vmax = 0;
+    int zoom_max10 = 0, inc_dx = 0;
+    int indice_non_aleatoire = 0, rayon_rnd = 0, nb_fouille = 0;
+    int effet = 0;              // Rdg1
+    int titre_ecran = 0;        // nothing, directory, directory + name
+    int sous_rep_recursif = 0;  // none, all
+    int exclusion = 0;          // marked excluded, indifferent, only the marked
+    bool aleatoire = false;
+    bool date_de = false, date_a = false;
+    std::string annee_de, annee_a, mois_de, mois_a;
+    bool contient = false;
+    std::string filtre_contient;
+    bool visionneuse_rep_et_nom = false;
+    bool affiche_annee = false;
+    bool fichier_exclusion = false;
+    bool grand_menu = false;
+
+    bool operator==(const Reglages&) const = default;
+};
+
+enum class SorteCle { label, entier, indice, booleen, texte };
+
+struct CleReglage {
+    const char* nom;
+    SorteCle sorte;
+    const char* defaut;        // when the file gives no value
+    const char* defaut_forme;  // the window's design value, seen only before a load
+    std::string Reglages::*texte = nullptr;  // label and text keys
+    int Reglages::*entier = nullptr;         // integer and index keys
+    bool Reglages::*booleen = nullptr;       // boolean keys
+    int nb_choix = 0;                        // index keys: the group's items
+};
+
+// The 37 keys in file order.
+const std::vector<CleReglage>& cles_reglages();
+
+// Every key at its default, as a load of no file gives.
+Reglages reglages_par_defaut();
+// Every key at its design value.
+Reglages reglages_de_forme();
+
+// Reads one key into `r` and returns the value text as stored (the default when absent),
+// which is what an edit shows. A malformed integer or index throws ErreurConversion and
+// leaves `r` alone.
+std::string lire_cle(const LignesParametres& lignes, const CleReglage& cle, Reglages& r);
+// Every key; throws at the first malformed one.
+Reglages lire_reglages(const LignesParametres& lignes);
+// The value text of a key as the file holds it.
+std::string texte_cle(const CleReglage& cle, const Reglages& r);
+// The 37 lines of the parameter file.
+LignesParametres ecrire_reglages(const Reglages& r);
+
+}  // namespace nocturo

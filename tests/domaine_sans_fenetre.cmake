@@ -1,0 +1,17 @@
+# Fails when a file of the domain includes the window glue, the control model or a
+# system header: the domain stays portable and testable without a window.
+set(fautes "")
+foreach(dossier util settings catalogue show tools)
+  file(GLOB_RECURSE fichiers ${SOURCES}/${dossier}/*.h ${SOURCES}/${dossier}/*.cpp)
+  foreach(f ${fichiers})
+    file(STRINGS ${f} lignes REGEX "^[ \t]*#[ \t]*include")
+    foreach(l ${lignes})
+      if(l MATCHES "[\"<](\\.\\./)*(app|forme|plateforme/win32)/|<windows\\.h>|<gdiplus\\.h>|<wincodec\\.h>")
+        string(APPEND fautes "\n  ${f}: ${l}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(fautes)
+  message(FATAL_ERROR "le domaine inclut la fenêtre ou le système :${fautes}")
+endif()
