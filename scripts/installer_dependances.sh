@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquets=(
   cmake g++ make python3
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 xvfb xdotool imagemagick x11-utils xauth
 )

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds nocturo.scr (mingw) and the native tests,
-# then runs the unit, scenario and end-to-end tests through CTest.
+# runs the unit, scenario and end-to-end tests through CTest, then the unit and scenario
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer. Extra arguments go
+# to both ctest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/installer_dependances.sh
+jobs="$(nproc)"
 cmake --preset windows
-cmake --build --preset windows -j "$(nproc)"
+cmake --build --preset windows -j "$jobs"
 cmake --preset native
-cmake --build --preset native -j "$(nproc)"
+cmake --build --preset native -j "$jobs"
 ctest --preset native "$@"
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs" "$@"

@@ -35,7 +35,6 @@ void Tdiapo::FormCreate() {
     forme.maximisee = true;
     catalogue = {};
     Label3.definir_legende("paramètre ligne de commande = <" + lettre_mode + ">");
-    ListBox_rep.vider();
     historique = {};
     montrer_historique();
     forme.bornes.gauche = (largeur_ecran - forme.bornes.largeur) / 2;
@@ -65,7 +64,6 @@ void Tdiapo::FormCreate() {
     Edit_indice_non_aleatoire.definir_indice(Label18.indice());
     Edit_vmax.definir_indice(Label10.indice());
     ListBox_passee.definir_visible(false);
-    ListBox_rep.definir_visible(false);
     p.definir_curseur_ecran(CURSEUR_AUCUN);
     Label4.definir_visible(false);
     defilement_actif = true;

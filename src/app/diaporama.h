@@ -39,11 +39,6 @@ public:
     Label Label_an{forme, Genre::Label, "Label_an"};
     Label Label_options{forme, Genre::Label, "Label_options"};
     ListBox ListBox_passee{forme, "ListBox_passee"};
-    ListBox ListBox_rep{forme, "ListBox_rep"};
-    ListBox ListBox_rep_exclu{forme, "ListBox_rep_exclu"};
-    ListBox ListBox_rep_nom_fic_exclu{forme, "ListBox_rep_nom_fic_exclu"};
-    ListBox ListBox_test{forme, "ListBox_test"};
-    ListBox ListBox_fic_rep_crt{forme, "ListBox_fic_rep_crt"};
     Timer Timer1{forme, "Timer1"};
 
     // ---- Control panel ----
@@ -67,9 +62,6 @@ public:
     SpeedButton SpeedButton_valider_filtre{forme, Genre::SpeedButton, "SpeedButton_valider_filtre", &Panel1};
     Label Label21{forme, Genre::Label, "Label21", &Panel1};
     SpeedButton SpeedButton1{forme, Genre::SpeedButton, "SpeedButton1", &Panel1};
-    ListBox ListBox_tmp{forme, "ListBox_tmp", &Panel1};
-    ListBox ListBox_param{forme, "ListBox_param", &Panel1};
-    CheckListBox CheckListBox_rep_flag{forme, "CheckListBox_rep_flag", &Panel1};
     Button Button_quit{forme, Genre::Button, "Button_quit", &Panel1};
     CheckListBox CheckListBox_rep{forme, "CheckListBox_rep", &Panel1};
     Panel Panel_sup_rep{forme, Genre::Panel, "Panel_sup_rep", &Panel1};

@@ -59,16 +59,6 @@ void Tdiapo::construire_controles() {
     for (Controle* c : {&Label1, &Label4, &Label6, &Label_an, &Label_options}) c->definir_couleur(NOIR);
     poser(ListBox_passee, 8, 144, 657, 225);
     ListBox_passee.ajouter("images affichées");
-    poser(ListBox_rep, 8, 376, 657, 249);
-    ListBox_rep.ajouter("Répertoires");
-    ListBox_rep.definir_visible(false);
-    ListBox_rep_exclu.ajouter("rep entier exclus");
-    ListBox_rep_nom_fic_exclu.ajouter("rep + nf exclus");
-    poser(ListBox_fic_rep_crt, 208, 64, 241, 265);
-    ListBox_fic_rep_crt.ajouter("fichiers du rep courant à afficher linéairement");
-    for (ListBox* l : {&ListBox_rep_exclu, &ListBox_rep_nom_fic_exclu, &ListBox_test,
-                       &ListBox_fic_rep_crt})
-        l->definir_visible(false);
     Timer1.definir_intervalle(200);
 
     // Control panel.
@@ -97,12 +87,6 @@ void Tdiapo::construire_controles() {
           "Doit relancer l'application pour valider ces filtres et générer une nouvelles liste");
     poser(Label21, 61, 17, 6, 13, "n");
     poser(SpeedButton1, 1346, 69, 81, 22, "l'éditer");
-    poser(ListBox_tmp, 697, 192, 17, 25);
-    poser(ListBox_param, 665, 192, 17, 25);
-    poser(CheckListBox_rep_flag, 1009, 96, 33, 89);
-    for (Controle* c : {static_cast<Controle*>(&ListBox_tmp), static_cast<Controle*>(&ListBox_param),
-                        static_cast<Controle*>(&CheckListBox_rep_flag)})
-        c->definir_visible(false);
     poser(Button_quit, 744, 6, 101, 27, " quitter (Esc)");
     poser(CheckListBox_rep, 8, 96, 641, 89);
     CheckListBox_rep.definir_police({"Tahoma", 11, false, MARRON});

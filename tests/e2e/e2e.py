@@ -18,6 +18,7 @@ from banc import Banc, SCENARIOS
 import scenarios_lancement  # noqa: F401  (they register themselves)
 import scenarios_reglages  # noqa: F401
 import scenarios_catalogue  # noqa: F401
+import scenarios_commandes  # noqa: F401
 
 
 def demarrer(dossier):

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "plateforme/win32/modes.h"
+#include "plateforme/win32/garde.h"
 #include "plateforme/win32/poignees.h"
 
 namespace nocturo::win32 {
@@ -11,7 +12,13 @@ namespace {
 
 constexpr UINT_PTR MINUTERIE_HOTE = 1;
 
+LRESULT apercu(HWND h, UINT m, WPARAM wp, LPARAM lp);
+
 LRESULT CALLBACK procedure_apercu(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    return sans_exception<LRESULT>(h, m, 0, [&] { return apercu(h, m, wp, lp); });
+}
+
+LRESULT apercu(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     switch (m) {
     case WM_PAINT: {
         PAINTSTRUCT ps;

@@ -2,6 +2,7 @@
 #include "plateforme/win32/win32.h"
 #include <shlobj.h>
 
+#include "plateforme/win32/garde.h"
 #include "plateforme/win32/plateforme_win32.h"
 #include "plateforme/win32/texte_win32.h"
 
@@ -41,7 +42,13 @@ bool absolu(const std::wstring& c) {
     return (c.size() >= 2 && c[1] == L':') || c.rfind(L"\\\\", 0) == 0;
 }
 
+int suivre(HWND boite, UINT message, LPARAM lp, LPARAM donnees);
+
 int CALLBACK suivre_choix(HWND boite, UINT message, LPARAM lp, LPARAM donnees) {
+    return sans_exception<int>(boite, 0, 0, [&] { return suivre(boite, message, lp, donnees); });
+}
+
+int suivre(HWND boite, UINT message, LPARAM lp, LPARAM donnees) {
     auto* choix = reinterpret_cast<Choix*>(donnees);
     switch (message) {
     case BFFM_INITIALIZED:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "plateforme/win32/garde.h"
 #include "plateforme/win32/texte_win32.h"
 
 namespace nocturo::win32 {
@@ -49,6 +50,7 @@ FenetreForme::FenetreForme(Forme& forme, StyleFenetre style, Rappels rappels, co
     CreateWindowExW(style_ == StyleFenetre::dialogue ? WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT : 0,
                     CLASSE_FENETRE, large(legende_).c_str(), style_natif, b.gauche, b.haut,
                     b.largeur, b.hauteur, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!h_) throw std::runtime_error("Impossible de créer la fenêtre (erreur " + std::to_string(GetLastError()) + ")");
     bornes_ = b;
     bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, h_,
@@ -69,17 +71,23 @@ FenetreForme::~FenetreForme() {
 }
 
 LRESULT CALLBACK FenetreForme::procedure(HWND h, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == WM_NCCREATE) {
-        auto* f = static_cast<FenetreForme*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        f->h_ = h;
-        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
-    }
-    FenetreForme* f = objet_de(h);
-    if (!f) return DefWindowProcW(h, m, wp, lp);
-    return f->traiter(m, wp, lp);
+    return sans_exception<LRESULT>(h, m, 0, [&] {
+        if (m == WM_NCCREATE) {
+            auto* f = static_cast<FenetreForme*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            f->h_ = h;
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
+        }
+        FenetreForme* f = objet_de(h);
+        if (!f) return DefWindowProcW(h, m, wp, lp);
+        return f->traiter(m, wp, lp);
+    });
 }
 
 LRESULT CALLBACK FenetreForme::procedure_panneau(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    return sans_exception<LRESULT>(h, m, 0, [&] { return panneau(h, m, wp, lp); });
+}
+
+LRESULT FenetreForme::panneau(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     FenetreForme* f = objet_de(h);
     if (!f) return DefWindowProcW(h, m, wp, lp);
     LRESULT r = 0;
@@ -181,26 +189,21 @@ void FenetreForme::synchroniser() {
     }
     for (Natif& n : natifs_)
         if (n.version != n.c->version()) synchroniser_un(n);
-    // A timer's fields change without notice; they are read with the rest of the model.
-    regler_minuteries();
     // Lists are filled only once they show: the hidden ones are the program's work lists.
     for (Natif& n : natifs_)
         if (n.h && !n.elements_a_jour && n.c->montre()) synchroniser_elements(n);
 }
 
-void FenetreForme::regler_minuteries() {
-    // A timer is known by its model object's address; its fields change without notice.
-    for (Natif& n : natifs_) {
-        if (n.c->genre() != Genre::Timer) continue;
-        auto* t = static_cast<Timer*>(n.c);
-        const int voulu = t->actif() ? std::max(1, t->intervalle()) : 0;
-        if (voulu == n.indice) continue;
-        n.indice = voulu;
-        if (voulu)
-            SetTimer(h_, reinterpret_cast<UINT_PTR>(t), static_cast<UINT>(voulu), nullptr);
-        else
-            KillTimer(h_, reinterpret_cast<UINT_PTR>(t));
-    }
+void FenetreForme::regler_minuterie(Natif& n) {
+    // A timer is known by its model object's address.
+    auto* t = static_cast<Timer*>(n.c);
+    const int voulu = t->actif() ? std::max(1, t->intervalle()) : 0;
+    if (voulu == n.indice) return;
+    n.indice = voulu;
+    if (voulu)
+        SetTimer(h_, reinterpret_cast<UINT_PTR>(t), static_cast<UINT>(voulu), nullptr);
+    else
+        KillTimer(h_, reinterpret_cast<UINT_PTR>(t));
 }
 
 void FenetreForme::repeindre(Controle* c) {

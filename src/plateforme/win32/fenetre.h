@@ -54,6 +54,7 @@ public:
 
     static LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK procedure_panneau(HWND h, UINT m, WPARAM wp, LPARAM lp);
+    static LRESULT panneau(HWND h, UINT m, WPARAM wp, LPARAM lp);
 
 private:
     struct Natif {
@@ -98,6 +99,7 @@ private:
     void clic_liste_cochee(HWND liste, int x, int y);
     static LRESULT CALLBACK procedure_liste(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK procedure_cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
+    static LRESULT cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, DWORD_PTR donnees);
 
     // peinture.cpp
     void peindre_fenetre();
@@ -105,7 +107,7 @@ private:
     COLORREF fond(const Controle* c) const;
 
     LRESULT traiter(UINT m, WPARAM wp, LPARAM lp);
-    void regler_minuteries();
+    void regler_minuterie(Natif& n);
     Natif* natif_de(HWND h, int* element = nullptr);
     Natif& natif_de(const Controle* c) { return natifs_[index_.at(c)]; }
     const Natif& natif_de(const Controle* c) const { return natifs_[index_.at(c)]; }

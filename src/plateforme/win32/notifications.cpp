@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plateforme/win32/fenetre.h"
+#include "plateforme/win32/garde.h"
 #include "plateforme/win32/ressources_gdi.h"
 #include "plateforme/win32/texte_win32.h"
 
@@ -178,11 +179,13 @@ void FenetreForme::clic_liste_cochee(HWND liste, int x, int y) {
 
 LRESULT CALLBACK FenetreForme::procedure_liste(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR,
                                                DWORD_PTR donnees) {
-    const LRESULT r = DefSubclassProc(h, m, wp, lp);
-    if (m == WM_LBUTTONDOWN)
-        reinterpret_cast<FenetreForme*>(donnees)->clic_liste_cochee(
-            h, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
-    return r;
+    return sans_exception<LRESULT>(h, m, 0, [&] {
+        const LRESULT r = DefSubclassProc(h, m, wp, lp);
+        if (m == WM_LBUTTONDOWN)
+            reinterpret_cast<FenetreForme*>(donnees)->clic_liste_cochee(
+                h, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+        return r;
+    });
 }
 
 }  // namespace nocturo::win32

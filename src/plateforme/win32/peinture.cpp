@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "plateforme/win32/fenetre.h"
+#include "plateforme/win32/garde.h"
 #include "plateforme/win32/ressources_gdi.h"
 #include "plateforme/win32/texte_win32.h"
 
@@ -73,6 +74,10 @@ void FenetreForme::peindre_panneau(HWND h) {
 
 LRESULT CALLBACK FenetreForme::procedure_cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR,
                                                DWORD_PTR donnees) {
+    return sans_exception<LRESULT>(h, m, 0, [&] { return cadre(h, m, wp, lp, donnees); });
+}
+
+LRESULT FenetreForme::cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, DWORD_PTR donnees) {
     if (m != WM_PAINT) return DefSubclassProc(h, m, wp, lp);
     // A group box draws only its frame and the container clips it out: fill it first.
     auto* f = reinterpret_cast<FenetreForme*>(donnees);

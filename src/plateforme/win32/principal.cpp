@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/entree.h"
+#include "plateforme/win32/garde.h"
 #include "plateforme/win32/modes.h"
 #include "plateforme/win32/texte_win32.h"
 
@@ -34,18 +35,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&icc);
     demarrer_gdiplus();
     static PlateformeWin32 p;
-    const Lancement l = analyser_ligne_commande(arguments());
     int code = 0;
-    switch (l.mode) {
-    case Mode::diaporama:
-        code = lancer_diaporama(l, p);
-        break;
-    case Mode::parametres:
-        code = lancer_parametres(p);
-        break;
-    case Mode::apercu:
-        code = lancer_apercu(l.fenetre_apercu);
-        break;
+    try {
+        const Lancement l = analyser_ligne_commande(arguments());
+        switch (l.mode) {
+        case Mode::diaporama:
+            code = lancer_diaporama(l, p);
+            break;
+        case Mode::parametres:
+            code = lancer_parametres(p);
+            break;
+        case Mode::apercu:
+            code = lancer_apercu(l.fenetre_apercu);
+            break;
+        }
+    } catch (const std::exception& e) {
+        // A window that could not be made: say so rather than vanish.
+        montrer_erreur(nullptr, e.what());
+        code = 1;
     }
     arreter_gdiplus();
     OleUninitialize();

@@ -22,6 +22,10 @@ bool meme_police(const nocturo::Police& a, const nocturo::Police& b) {
 void FenetreForme::synchroniser_un(Natif& n) {
     Controle& c = *n.c;
     n.version = c.version();
+    if (c.genre() == Genre::Timer) {
+        regler_minuterie(n);
+        return;
+    }
     if (!n.h) {
         if (!c.parent() && (genre_natif(c) == Genre::Label || genre_natif(c) == Genre::Image))
             InvalidateRect(h_, nullptr, FALSE);
