@@ -148,5 +148,19 @@ TEST_F(Commandes, LentMouvementLateralNeQuittePas) {
     EXPECT_EQ(s.attendre_jusqu_a(t + 2500), std::nullopt);
 }
 
+TEST(Minuterie, SesChangementsPreviennentLaVue) {
+    // The view sets the system's timer again only when the model says it changed.
+    Forme forme;
+    Timer t(forme, "Timer");
+    int changements = 0;
+    forme.sur_modification = [&](Controle* c) { changements += c == &t; };
+    t.definir_intervalle(200);
+    t.definir_actif(false);
+    t.definir_actif(false);  // no change, no notice
+    EXPECT_EQ(changements, 2);
+    EXPECT_EQ(t.intervalle(), 200);
+    EXPECT_FALSE(t.actif());
+}
+
 }  // namespace
 }  // namespace nocturo::test
