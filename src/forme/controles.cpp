@@ -166,6 +166,11 @@ void CheckListBox::definir_elements(std::vector<std::string> lignes) {
     ListBox::definir_elements(std::move(lignes));
 }
 
+void Image::definir_image(std::shared_ptr<const ImagePrete> image) {
+    image_ = std::move(image);
+    modifie();
+}
+
 void Timer::definir_intervalle(int ms) {
     if (ms == intervalle_) return;
     intervalle_ = ms;

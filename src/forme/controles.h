@@ -4,8 +4,11 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "show/image_prete.h"
 
 namespace nocturo {
 
@@ -196,11 +199,18 @@ private:
     std::vector<bool> coches_;
 };
 
+// A picture control: shows its picture stretched to its bounds.
 class Image : public Controle {
 public:
     Image(Forme& f, std::string nom, Controle* parent = nullptr)
         : Controle(f, Genre::Image, std::move(nom), parent) {}
     bool etirer = false;
+    // Null when nothing is loaded.
+    const std::shared_ptr<const ImagePrete>& image() const { return image_; }
+    void definir_image(std::shared_ptr<const ImagePrete> image);
+
+private:
+    std::shared_ptr<const ImagePrete> image_;
 };
 
 class Timer : public Controle {

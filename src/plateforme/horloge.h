@@ -10,6 +10,11 @@ public:
     virtual void attendre(int millisecondes) = 0;
     // Runs the handlers of pending input and timer ticks, then returns.
     virtual void traiter_messages() = 0;
+    // Sleeps until a message arrives or `millisecondes` have passed; runs no handler.
+    virtual void attendre_message(int millisecondes) = 0;
+    // Returns at the display's next refresh, so that a frame drawn each time is drawn once
+    // per refresh on any machine.
+    virtual void attendre_rafraichissement() = 0;
 };
 
 }  // namespace nocturo

@@ -6,6 +6,7 @@
 #include "plateforme/ecran.h"
 #include "plateforme/fichiers.h"
 #include "plateforme/horloge.h"
+#include "plateforme/images.h"
 #include "plateforme/systeme.h"
 
 namespace nocturo {
@@ -14,6 +15,7 @@ class Plateforme : public Fichiers,
                    public Horloge,
                    public Dialogues,
                    public Ecran,
+                   public Images,
                    public Systeme {};
 
 }  // namespace nocturo

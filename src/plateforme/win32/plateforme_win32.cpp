@@ -38,6 +38,14 @@ void PlateformeWin32::traiter_messages() {
     mettre_a_jour();
 }
 
+void PlateformeWin32::attendre_message(int millisecondes) {
+    mettre_a_jour();
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(millisecondes > 0 ? millisecondes : 0),
+                                QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+void PlateformeWin32::attendre_rafraichissement() { Sleep(16); }
+
 void PlateformeWin32::bip() { MessageBeep(MB_OK); }
 
 void PlateformeWin32::jouer_son(std::string_view image_wav) {

@@ -41,6 +41,11 @@ public:
     double maintenant() override;
     void attendre(int millisecondes) override;
     void traiter_messages() override;
+    void attendre_message(int millisecondes) override;
+    void attendre_rafraichissement() override;
+
+    bool decoder(const std::string& chemin, FormatImage format,
+                 const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
 
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
