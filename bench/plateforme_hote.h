@@ -53,6 +53,14 @@ public:
         if (!f) throw ErreurES("Erreur de lecture " + c);
         return true;
     }
+    bool lire_debut(const std::string& c, size_t octets, std::string& contenu) override {
+        std::ifstream f(hote(c), std::ios::binary);
+        if (!f) return false;
+        contenu.assign(octets, '\0');
+        f.read(contenu.data(), static_cast<std::streamsize>(octets));
+        contenu.resize(static_cast<size_t>(f.gcount()));
+        return true;
+    }
     void ecrire_octets(const std::string& c, std::string_view contenu) override {
         std::ofstream f(hote(c), std::ios::binary | std::ios::trunc);
         f.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));

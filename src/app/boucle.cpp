@@ -1,26 +1,192 @@
-// The slideshow loop.
+// The slideshow loop: the next picture, its captions, the history browsed while paused.
 #include "app/diaporama.h"
+#include "catalogue/chemins.h"
+#include "settings/donnees.h"
+#include "util/fichiers.h"
+#include "util/texte.h"
 
 namespace nocturo {
 
-void Tdiapo::boucle_diaporama() {
-    Plateforme& p = plateforme;
-    touche_appuyee = false;
-    p.reamorcer_aleatoire();
-    historique.ecriture = -1;
-    if (catalogue.vide()) {
-        Panel1.definir_visible(true);
-        p.definir_curseur_ecran(curseur_normal);
-        return;
-    }
-    Label6.definir_visible(false);
-    // Pictures are not drawn yet: the loop waits for a key as the show would.
-    while (!touche_appuyee) {
-        p.traiter_messages();
-        p.attendre(20);
-    }
+namespace {
+
+// Resets a flag when the scope ends, however it ends.
+class Drapeau {
+public:
+    explicit Drapeau(bool& d) : d_(d) { d_ = true; }
+    ~Drapeau() { d_ = false; }
+    Drapeau(const Drapeau&) = delete;
+    Drapeau& operator=(const Drapeau&) = delete;
+
+private:
+    bool& d_;
+};
+
+std::string sans_points(std::string texte, char par) {
+    remplace_car('.', par, texte);
+    return texte;
 }
 
-void Tdiapo::rejouer_historique() {}
+}  // namespace
+
+void Tdiapo::boucle_diaporama() {
+    if (boucle_en_cours_) {
+        relance_demandee_ = true;
+        return;
+    }
+    Plateforme& p = plateforme;
+    const Drapeau en_cours(boucle_en_cours_);
+    do {
+        relance_demandee_ = false;
+        selection.recommencer();
+        touche_appuyee = false;
+        p.reamorcer_aleatoire();
+        historique.ecriture = -1;
+        if (catalogue.vide()) {
+            Panel1.definir_visible(true);
+            p.definir_curseur_ecran(curseur_normal);
+            return;
+        }
+        Label6.definir_visible(false);
+        if (rejeu_demande_) {
+            rejeu_demande_ = false;
+            rejouer_historique();
+        }
+        while (!touche_appuyee && !relance_demandee_) {
+            if (defilement_actif)
+                montrer_image_suivante();
+            else
+                parcourir_historique();
+            p.traiter_messages();
+        }
+    } while (relance_demandee_);
+}
+
+int Tdiapo::indice_suivant() {
+    if (!CheckBox_rnd.coche()) {
+        reglages.indice_non_aleatoire = suivant_en_ordre(reglages.indice_non_aleatoire, catalogue.nombre());
+        // The edit's handler marks the settings for saving: the next run resumes after it.
+        Edit_indice_non_aleatoire.definir_texte(std::to_string(reglages.indice_non_aleatoire));
+        return reglages.indice_non_aleatoire;
+    }
+    return indice_suivant_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, catalogue.nombre()},
+                                    [this](int n) { return plateforme.aleatoire(n); });
+}
+
+void Tdiapo::ajouter_historique(const std::string& chemin) {
+    const int ligne = historique.ajouter(chemin);
+    if (ligne < ListBox_passee.nombre())
+        ListBox_passee.remplacer(ligne, chemin);
+    else
+        ListBox_passee.ajouter(chemin);
+}
+
+void Tdiapo::etape_fichier_rep_courant() {
+    Plateforme& p = plateforme;
+    std::vector<std::string> lignes;
+    if (!p.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes(p, FICHIER_REP_COURANT, lignes)) return;
+    if (lignes.size() <= 1) {
+        p.supprimer_fichier(FICHIER_REP_COURANT);
+        return;
+    }
+    image_courante = lignes[0] + "\\" + lignes[1];
+    lignes.erase(lignes.begin() + 1);
+    ecrire_lignes(p, FICHIER_REP_COURANT, lignes);
+}
+
+std::string Tdiapo::prevoir_image_suivante() {
+    const int n = catalogue.nombre();
+    const int p = CheckBox_rnd.coche()
+                      ? prevoir_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, n},
+                                          [this](int k) { return plateforme.aleatoire(k); })
+                      : suivant_en_ordre(reglages.indice_non_aleatoire, n);
+    // A current-directory list still holding names gives the next one instead.
+    std::vector<std::string> lignes;
+    if (plateforme.fichier_existe(FICHIER_REP_COURANT) && lire_lignes(plateforme, FICHIER_REP_COURANT, lignes) &&
+        lignes.size() > 1)
+        return lignes[0] + "\\" + lignes[1];
+    return catalogue.chemin(p);
+}
+
+void Tdiapo::montrer_image_suivante() {
+    const int p = indice_suivant();
+    image_courante = catalogue.chemin(p);
+    etape_fichier_rep_courant();
+    ajouter_historique(image_courante);
+    Label5.definir_legende(std::to_string(historique.indice));
+    Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
+    std::string legende;
+    const int titre = RadioGroup_titre_ecran.indice_element();
+    if (titre == 1 || titre == 2) {
+        legende = "(" + std::to_string(p) + "/" + std::to_string(catalogue.nombre()) + ")  " +
+                  dernier_composant(repertoire_de(image_courante));
+        if (titre == 2) legende += " \\ " + nom_de(image_courante);
+    }
+    Label1.definir_legende(sans_points(legende, ' '));
+    if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
+    charger_image(image_courante);
+    // Chosen now, decoded while this one shows.
+    prevoir_suivante();
+    afficher_effet(image_courante);
+    image_precedente = image_courante;
+    Label_repertoire.definir_legende(repertoire_de(image_courante));
+    Label_nom_img.definir_legende(nom_de(image_courante));
+}
+
+void Tdiapo::parcourir_historique() {
+    const int n = static_cast<int>(historique.lignes.size());
+    if (n == 0) {
+        // Nothing to browse: wait for the next key without spinning.
+        plateforme.attendre_message(50);
+        return;
+    }
+    if (derniere_touche == VK_GAUCHE || derniere_touche == VK_DROITE) {
+        historique.indice += derniere_touche == VK_GAUCHE ? -1 : 1;
+        derniere_touche = -10;
+    }
+    borne(historique.indice, 0, n - 1);
+    Police police = Button_avance.police();
+    police.gras = historique.indice < n - 1;  // newer pictures exist
+    Button_avance.definir_police(police);
+    Label21.definir_legende(std::to_string(historique.indice) + "/" + std::to_string(n - 1));
+    image_courante = historique.lignes[static_cast<size_t>(historique.indice)];
+    Label5.definir_legende(std::to_string(historique.indice));
+    Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
+    if (image_courante == image_precedente && derniere_touche != -10) {
+        plateforme.attendre_message(50);
+        return;
+    }
+    std::string legende = " ";
+    const int titre = RadioGroup_titre_ecran.indice_element();
+    if (titre == 1)
+        legende = " [" + std::to_string(historique.indice) + " / " + std::to_string(catalogue.nombre()) + "]  " +
+                  repertoire_de(image_courante);
+    else if (titre == 2)
+        legende = " [" + std::to_string(historique.indice) + "]  " + image_courante;
+    Label1.definir_legende(sans_points(legende, ' '));
+    if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
+    charger_image(image_courante);
+    afficher_effet(image_courante);
+    image_precedente = image_courante;
+    Label_repertoire.definir_legende(repertoire_de(image_courante));
+    Label_nom_img.definir_legende(nom_de(image_courante));
+}
+
+void Tdiapo::rejouer_historique() {
+    const Drapeau rejeu(rejeu_en_cours);
+    const int n = static_cast<int>(historique.lignes.size());
+    if (historique.indice >= n - 1) return;  // nothing newer to show again
+    const int haut = Panel1.haut();
+    Panel1.definir_haut(hauteur_ecran);
+    plateforme.definir_curseur_ecran(CURSEUR_AUCUN);
+    for (int a = std::max(historique.indice, 0); a < n && !relance_demandee_; ++a) {
+        const std::string chemin = historique.lignes[static_cast<size_t>(a)];
+        Label1.definir_legende(sans_points(chemin, ','));
+        charger_image(chemin);
+        afficher_effet(chemin);
+        Label_repertoire.definir_legende(repertoire_de(chemin));
+        Label_nom_img.definir_legende(nom_de(chemin));
+    }
+    Panel1.definir_haut(haut);
+}
 
 }  // namespace nocturo

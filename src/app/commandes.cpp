@@ -1,7 +1,6 @@
 // Keys and the mouse watch.
-#include <cstdlib>
-
 #include "app/diaporama.h"
+#include "show/souris.h"
 
 namespace nocturo {
 
@@ -10,7 +9,10 @@ void Tdiapo::FormKeyUp(int touche) {
     touche_appuyee = true;
     derniere_touche = touche;
     if (touche == VK_ECHAP || touche == VK_Q) quitter();
-    if (touche == VK_F3) return;  // the current-directory slideshow comes with the tools
+    if (touche == VK_F3) {
+        Button_tout_le_repClick();
+        return;
+    }
     if (derniere_touche == VK_ESPACE) {
         indicateur(false);
         derniere_touche = 0;
@@ -25,7 +27,8 @@ void Tdiapo::FormKeyUp(int touche) {
             defilement_actif = false;
             p.definir_curseur_ecran(curseur_normal);
         } else {
-            rejouer_historique();
+            // The pictures after the one stepped back to come again first, in the loop.
+            rejeu_demande_ = true;
             defilement_actif = true;
             p.definir_curseur_ecran(CURSEUR_AUCUN);
         }
@@ -38,11 +41,8 @@ void Tdiapo::Timer1Timer() {
     Plateforme& p = plateforme;
     const Point pointeur = p.position_curseur();
     ++nb_tops;
-    const double dx = std::abs(pointeur.x - souris_x_prec);
     const double t = p.maintenant();
-    double dt = t - instant_prec;
-    if (dt == 0) dt = 10000;  // two ticks in the same instant: no division by zero
-    const double vitesse = dx / dt / 1000000;
+    const double vitesse = vitesse_souris(pointeur.x, souris_x_prec, t, instant_prec);
     if (!Panel1.visible() && nb_tops > 1 && vitesse > reglages.vmax) quitter();
     souris_x_prec = pointeur.x;
     instant_prec = t;

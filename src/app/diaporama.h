@@ -13,7 +13,11 @@
 #include "plateforme/plateforme.h"
 #include "settings/racines.h"
 #include "settings/reglages.h"
+#include "show/chargement.h"
+#include "show/geometrie.h"
 #include "show/historique.h"
+#include "show/prechargement.h"
+#include "show/selection.h"
 
 namespace nocturo {
 
@@ -188,6 +192,10 @@ public:
     std::string image_courante;
     std::string image_precedente;
     std::string resume_filtres;
+    Selection selection;
+    // The next picture is decoded while the current one shows; the pictures shown are the
+    // same without it (the tests compare both).
+    bool prechargement_actif = true;
 
     // ---- Lifecycle (window) ----
     void FormCreate();
@@ -245,8 +253,17 @@ public:
     void afficher_annee_et_filtres();
 
     // ---- Show ----
+    // Runs the show; called again while it runs (from a key), it only asks the running
+    // loop to start over, so that no key nests a loop in another.
     void boucle_diaporama();
     void rejouer_historique();
+    int indice_suivant();
+    void charger_image(const std::string& chemin);
+    void afficher_effet(const std::string& chemin);
+    // Waits `ms` in steps of 100 ms, handling messages after each; a new start of the show
+    // cuts it short.
+    void attendre_ms(int ms);
+    void Button_tout_le_repClick();
 
     // Runs a handler as the event dispatcher does: an error shows its message and the
     // program goes on.
@@ -256,6 +273,27 @@ public:
     void tic_minuterie() { executer([&] { Timer1Timer(); }); }
 
 private:
+    void montrer_image_suivante();
+    void parcourir_historique();
+    void ajouter_historique(const std::string& chemin);
+    // The current-directory list takes the place of the drawn picture while it lasts.
+    void etape_fichier_rep_courant();
+    // The path of the next new picture, as far as it can be known now, for its preload.
+    std::string prevoir_image_suivante();
+    void prevoir_suivante();
+    ReglagesEffet reglages_effet() const;
+    std::string cle_copie(const std::string& chemin) const;
+    Chargement charger(const std::string& chemin);
+    void placer_image(const Cadre& c);
+    void zoom_lent(int largeur_depart, Taille propre);
+    Taille ecran() const { return {largeur_ecran, hauteur_ecran}; }
+
+    bool boucle_en_cours_ = false;
+    bool relance_demandee_ = false;
+    bool rejeu_demande_ = false;
+    bool sans_chargeur_ = false;  // the picture just loaded is one no loader takes
+    Prechargeur prechargeur_;
+
     void construire_controles();
     void montrer_historique();
     void lier_gestionnaires();

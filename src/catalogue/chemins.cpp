@@ -33,7 +33,9 @@ int annee_creation_fichier(Fichiers& fichiers, const std::string& chemin) {
 std::string repertoire_de(const std::string& chemin) {
     const size_t p = chemin.find_last_of("\\:");
     if (p == std::string::npos) return {};
-    return chemin.substr(0, chemin[p] == '\\' ? p : p + 1);
+    // A drive's root keeps its backslash: the directory of C:\a.jpg is C:\.
+    const bool racine = chemin[p] == '\\' && p >= 1 && chemin[p - 1] == ':';
+    return chemin.substr(0, chemin[p] == '\\' && !racine ? p : p + 1);
 }
 
 std::string nom_de(const std::string& chemin) { return chemin.substr(chemin.rfind('\\') + 1); }

@@ -12,7 +12,8 @@ std::string dernier_composant(const std::string& chemin);
 int annee_de_jours(double jours);
 // Year of the file's creation (local time), 0 when it cannot be read.
 int annee_creation_fichier(Fichiers& fichiers, const std::string& chemin);
-// A path without its last component (a drive stays "D:"); empty without a separator.
+// A path without its last component and its backslash (D:\ for a picture in a drive's
+// root); empty without a separator.
 std::string repertoire_de(const std::string& chemin);
 // The text after the last backslash.
 std::string nom_de(const std::string& chemin);

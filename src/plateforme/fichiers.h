@@ -49,6 +49,8 @@ public:
     virtual int64_t taille_fichier(const std::string& chemin) = 0;  // -1 when absent
     virtual bool supprimer_fichier(const std::string& chemin) = 0;
     virtual bool lire_octets(const std::string& chemin, std::string& contenu) = 0;
+    // At most `octets` bytes from the start of the file.
+    virtual bool lire_debut(const std::string& chemin, size_t octets, std::string& contenu) = 0;
     virtual void ecrire_octets(const std::string& chemin, std::string_view contenu) = 0;
     // As ecrire_octets, and returns only once the bytes are on the disk itself.
     virtual void ecrire_octets_durables(const std::string& chemin, std::string_view contenu) = 0;

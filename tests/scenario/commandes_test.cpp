@@ -1,6 +1,7 @@
 // Keys, the mouse watch and the control panel's forms.
 #include <gtest/gtest.h>
 
+#include "sim/images_simulees.h"
 #include "sim/scenario.h"
 
 namespace nocturo::test {
@@ -20,9 +21,10 @@ TEST_F(Commandes, LaTouche_Q_QuitteCommeEchap) {
 TEST_F(Commandes, EspaceMontreEtCacheLePanneauAvecLeCurseur) {
     // The empty catalogue left the panel open; with pictures, Space hides it and the show
     // runs until the next key.
+    s.machine.creer_fichier("C:\\Photos\\a.jpg", jpeg_simule(40, 30));
     d().catalogue.ajouter("C:\\Photos", "a.jpg");
     s.machine.touche_a(s.machine.ms + 100, 65);
-    s.machine.touche_a(s.machine.ms + 300, 65);
+    s.machine.touche_a(s.machine.ms + 1500, 65);  // ends the browsing after the second Space
     d().Panel3.definir_visible(true);
     d().Panel2.definir_visible(true);
     d().touche_relachee(VK_ESPACE);

@@ -1,6 +1,7 @@
 #include "sim/plateforme_simulee.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "util/erreurs.h"
 #include "util/texte.h"
@@ -51,6 +52,7 @@ PlateformeSimulee::Noeud* PlateformeSimulee::ajouter(const std::string& chemin, 
 }
 
 void PlateformeSimulee::creer_repertoire_complet(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     std::string k = cle(chemin);
     std::string partiel;
     size_t debut = 0;
@@ -64,17 +66,20 @@ void PlateformeSimulee::creer_repertoire_complet(const std::string& chemin) {
 }
 
 void PlateformeSimulee::creer_fichier(const std::string& chemin, const std::string& contenu) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     creer_repertoire_complet(chemin.substr(0, chemin.rfind('\\')));
     Noeud* n = ajouter(chemin, false);
     if (n) n->contenu = contenu;
 }
 
 std::string PlateformeSimulee::contenu(const std::string& chemin) const {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     auto it = noeuds_.find(cle(chemin));
     return it == noeuds_.end() ? std::string() : it->second.contenu;
 }
 
 void PlateformeSimulee::creer_lien(const std::string& chemin, const std::string& cible, uint32_t etiquette) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* n = ajouter(chemin, true);
     if (!n) return;
     n->cible = cle(cible);
@@ -83,21 +88,25 @@ void PlateformeSimulee::creer_lien(const std::string& chemin, const std::string&
 }
 
 void PlateformeSimulee::creer_repertoire_nuage(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     creer_repertoire_complet(chemin);
     trouver(chemin)->etiquette = ETIQUETTE_NUAGE;
 }
 
 void PlateformeSimulee::creer_fichier_non_representable(const std::string& repertoire,
                                                         const std::string& nom) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     creer_fichier(repertoire + "\\" + nom, "x");
     trouver(repertoire + "\\" + nom)->representable = false;
 }
 
 void PlateformeSimulee::interdire_listage(const std::string& repertoire) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     if (Noeud* n = trouver(repertoire)) n->listable = false;
 }
 
 void PlateformeSimulee::echouer_ecriture(const std::string& chemin, size_t octets) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     echecs_ecriture_[cle(chemin)] = octets;
 }
 
@@ -108,21 +117,25 @@ void PlateformeSimulee::souris_a(double t, int x, int y) { evenements_.push_back
 void PlateformeSimulee::activation_a(double t) { evenements_.push_back({t, Sorte::activation, 0, {}}); }
 
 bool PlateformeSimulee::fichier_existe(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* n = trouver(chemin);
     return n && !n->repertoire;
 }
 
 bool PlateformeSimulee::repertoire_existe(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* n = trouver(chemin);
     return n && n->repertoire;
 }
 
 int64_t PlateformeSimulee::taille_fichier(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* n = trouver(chemin);
     return n && !n->repertoire ? static_cast<int64_t>(n->contenu.size()) : -1;
 }
 
 bool PlateformeSimulee::supprimer_fichier(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     std::string k = cle(chemin);
     auto it = noeuds_.find(k);
     if (it == noeuds_.end() || it->second.repertoire) return false;
@@ -133,6 +146,7 @@ bool PlateformeSimulee::supprimer_fichier(const std::string& chemin) {
 }
 
 bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* n = trouver(chemin);
     if (!n || n->repertoire) return false;
     c = n->contenu;
@@ -140,11 +154,13 @@ bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
 }
 
 void PlateformeSimulee::ecrire_octets(const std::string& chemin, std::string_view c) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("ecrire|" + chemin);
     ecrire(chemin, c);
 }
 
 void PlateformeSimulee::ecrire_octets_durables(const std::string& chemin, std::string_view c) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("durable|" + chemin);
     ecrire(chemin, c);
 }
@@ -163,6 +179,7 @@ void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c) {
 
 bool PlateformeSimulee::remplacer_fichier(const std::string& source,
                                           const std::string& destination) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("remplacer|" + source + "|" + destination);
     if (echec_remplacement) return false;
     Noeud* s = trouver(source);
@@ -177,6 +194,7 @@ bool PlateformeSimulee::remplacer_fichier(const std::string& source,
 
 bool PlateformeSimulee::copier_fichier(const std::string& source, const std::string& destination,
                                        bool refuser_si_existe) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* s = trouver(source);
     if (!s || s->repertoire) return false;
     if (refuser_si_existe && trouver(destination)) return false;
@@ -189,18 +207,21 @@ bool PlateformeSimulee::copier_fichier(const std::string& source, const std::str
 
 bool PlateformeSimulee::deplacer_fichier(const std::string& source,
                                          const std::string& destination) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     if (trouver(destination)) return false;
     if (!copier_fichier(source, destination, true)) return false;
     return supprimer_fichier(source);
 }
 
 bool PlateformeSimulee::creer_repertoire(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     if (trouver(chemin)) return false;
     return ajouter(chemin, true) != nullptr;
 }
 
 bool PlateformeSimulee::lister_repertoire(const std::string& repertoire,
                                           std::vector<EntreeRepertoire>& entrees) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     entrees.clear();
     Noeud* n = trouver(repertoire);
     if (!n || !n->repertoire || !n->listable) return false;
@@ -230,6 +251,7 @@ bool PlateformeSimulee::lister_repertoire(const std::string& repertoire,
 }
 
 bool PlateformeSimulee::date_creation(const std::string& chemin, double& jours) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
     Noeud* n = trouver(chemin);
     if (!n) return false;
     jours = n->creation;
@@ -244,6 +266,19 @@ void PlateformeSimulee::avancer(double duree) {
 }
 
 void PlateformeSimulee::attendre(int millisecondes) { avancer(std::max(millisecondes, 0)); }
+
+void PlateformeSimulee::attendre_message(int millisecondes) {
+    // Up to the next event or tick, so that nothing is handled late.
+    double jusqu_a = ms + std::max(millisecondes, 1);
+    for (const Evenement& e : evenements_) jusqu_a = std::min(jusqu_a, std::max(e.ms, ms + 1));
+    if (sur_minuterie) jusqu_a = std::min(jusqu_a, std::max(prochain_tic_, ms + 1));
+    avancer(jusqu_a - ms);
+}
+
+void PlateformeSimulee::attendre_rafraichissement() {
+    ++rafraichissements;
+    avancer(1000.0 / 60);
+}
 
 void PlateformeSimulee::traiter_messages() {
     avancer(pas_traitement_ms);
@@ -273,6 +308,42 @@ void PlateformeSimulee::traiter_messages() {
     }
     if (!sur_minuterie)
         while (prochain_tic_ <= ms) prochain_tic_ += intervalle_minuterie;
+}
+
+bool PlateformeSimulee::lire_debut(const std::string& chemin, size_t octets, std::string& c) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
+    Noeud* n = trouver(chemin);
+    if (!n || n->repertoire) return false;
+    c = n->contenu.substr(0, octets);
+    return true;
+}
+
+bool PlateformeSimulee::decoder(const std::string& chemin, FormatImage, const std::function<Taille(Taille)>& voulue,
+                                Pixels& sortie) {
+    std::string octets;
+    {
+        std::lock_guard<std::recursive_mutex> verrou(verrou_);
+        decodages_.push_back(chemin);
+        if (!lire_octets(chemin, octets)) return false;
+    }
+    const size_t p = octets.find("SIM:");
+    int largeur = 0, hauteur = 0;
+    unsigned couleur = 0;
+    if (p == std::string::npos ||
+        std::sscanf(octets.c_str() + p, "SIM:%dx%d:%6x", &largeur, &hauteur, &couleur) != 3 || largeur <= 0 ||
+        hauteur <= 0 || int64_t{largeur} * hauteur > PIXELS_MAX)
+        return false;
+    // Like a JPEG decoder, it shrinks by halves while the result stays at least as large as
+    // what is wanted.
+    const Taille v = voulue({largeur, hauteur});
+    while (largeur / 2 >= v.largeur && hauteur / 2 >= v.hauteur && largeur % 2 == 0 && hauteur % 2 == 0) {
+        largeur /= 2;
+        hauteur /= 2;
+    }
+    sortie.largeur = largeur;
+    sortie.hauteur = hauteur;
+    sortie.bgra.assign(static_cast<size_t>(largeur) * static_cast<size_t>(hauteur), couleur | 0xFF000000u);
+    return true;
 }
 
 void PlateformeSimulee::message(const std::string& texte) { messages.push_back(texte); }

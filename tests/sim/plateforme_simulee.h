@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -61,6 +62,12 @@ public:
     // Writes and replacements in their order: "ecrire|path", "durable|path",
     // "remplacer|source|destination".
     std::vector<std::string> journal;
+    // Pictures decoded so far, in order, whichever thread decoded them.
+    std::vector<std::string> liste_decodages() const {
+        std::lock_guard<std::recursive_mutex> verrou(verrou_);
+        return decodages_;
+    }
+    int rafraichissements = 0;
     int bips = 0;
     int montrer_curseur_appels = 0;
     int curseur = CURSEUR_DEFAUT;
@@ -85,6 +92,7 @@ public:
     int64_t taille_fichier(const std::string& chemin) override;
     bool supprimer_fichier(const std::string& chemin) override;
     bool lire_octets(const std::string& chemin, std::string& contenu) override;
+    bool lire_debut(const std::string& chemin, size_t octets, std::string& contenu) override;
     void ecrire_octets(const std::string& chemin, std::string_view contenu) override;
     void ecrire_octets_durables(const std::string& chemin, std::string_view contenu) override;
     bool remplacer_fichier(const std::string& source, const std::string& destination) override;
@@ -98,6 +106,12 @@ public:
     double maintenant() override;
     void attendre(int millisecondes) override;
     void traiter_messages() override;
+    void attendre_message(int millisecondes) override;
+    void attendre_rafraichissement() override;
+    // Decodes a picture file that holds the text "SIM:<width>x<height>:<rrggbb>" (see
+    // images_simulees.h): a picture of that size and colour. Any other file is undecodable.
+    bool decoder(const std::string& chemin, FormatImage format,
+                 const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
     bool choisir_repertoire(std::string& chemin) override;
@@ -153,6 +167,9 @@ private:
     void avancer(double duree);
     void ecrire(const std::string& chemin, std::string_view contenu);
 
+    // The preloading worker reads files while the window's thread writes them.
+    mutable std::recursive_mutex verrou_;
+    std::vector<std::string> decodages_;
     std::map<std::string, Noeud> noeuds_;
     std::map<std::string, size_t> echecs_ecriture_;
     std::vector<Evenement> evenements_;

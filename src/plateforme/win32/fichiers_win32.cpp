@@ -99,6 +99,17 @@ void ecrire(const std::string& chemin, std::string_view contenu, bool durable) {
 
 }  // namespace
 
+bool PlateformeWin32::lire_debut(const std::string& chemin, size_t octets, std::string& contenu) {
+    Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (f.get() == INVALID_HANDLE_VALUE) return false;
+    contenu.assign(std::min<size_t>(octets, BLOC), '\0');
+    DWORD n = 0;
+    if (!ReadFile(f.get(), contenu.data(), static_cast<DWORD>(contenu.size()), &n, nullptr)) return false;
+    contenu.resize(n);
+    return true;
+}
+
 void PlateformeWin32::ecrire_octets(const std::string& chemin, std::string_view contenu) {
     ecrire(chemin, contenu, false);
 }

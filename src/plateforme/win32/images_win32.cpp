@@ -1,9 +1,259 @@
-// Picture decoding: to be written.
+// Picture decoding: JPEG, bitmaps and icons through the Windows Imaging Component, metafiles
+// through GDI+. Every file is hostile: sizes are checked before anything is allocated and
+// any failure, of the file or of the machine, is a refusal.
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <memory>
+
+#include "plateforme/win32/entetes_images.h"
 #include "plateforme/win32/plateforme_win32.h"
+#include "plateforme/win32/poignees.h"
+#include "plateforme/win32/texte_win32.h"
+#include "plateforme/win32/wic.h"
+
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
 
 namespace nocturo::win32 {
 
-bool PlateformeWin32::decoder(const std::string&, FormatImage, const std::function<Taille(Taille)>&, Pixels&) {
+bool com_du_fil() {
+    // Never undone: CoUninitialize may not run from the callback that ends a thread, and a
+    // thread that already had COM (the window's) keeps its own.
+    thread_local const HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    return SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
+}
+
+Com<IWICImagingFactory> fabrique_wic() {
+    Com<IWICImagingFactory> f;
+    if (com_du_fil())
+        CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
+                         IID_IWICImagingFactory, f.adresse_vide());
+    return f;
+}
+
+namespace {
+
+using Voulue = std::function<Taille(Taille)>;
+
+const GUID& conteneur(FormatImage format) {
+    switch (format) {
+    case FormatImage::bitmap:
+        return GUID_ContainerFormatBmp;
+    case FormatImage::icone:
+        return GUID_ContainerFormatIco;
+    default:
+        return GUID_ContainerFormatJpeg;
+    }
+}
+
+bool allouer(Pixels& p, Taille t) {
+    if (!taille_admissible(t)) return false;
+    p.largeur = t.largeur;
+    p.hauteur = t.hauteur;
+    p.bgra.resize(static_cast<size_t>(t.largeur) * static_cast<size_t>(t.hauteur));
+    return true;
+}
+
+// The wanted size within what a decoder can give: at least one pixel, at most the own size.
+Taille bornee(Taille v, Taille propre) {
+    return {std::clamp(v.largeur, 1, propre.largeur), std::clamp(v.hauteur, 1, propre.hauteur)};
+}
+
+// Converts a source to 32-bit pixels straight into `p`, already of the source's size.
+bool copier_32(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& format, Pixels& p) {
+    Com<IWICFormatConverter> c;
+    if (FAILED(f->CreateFormatConverter(c.adresse())) ||
+        FAILED(c->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0.0,
+                             WICBitmapPaletteTypeCustom)))
+        return false;
+    UINT l = 0, h = 0;
+    if (FAILED(c->GetSize(&l, &h)) || l != static_cast<UINT>(p.largeur) || h != static_cast<UINT>(p.hauteur))
+        return false;
+    const UINT pas = l * 4;  // within range: the size was checked against PIXELS_MAX
+    return SUCCEEDED(c->CopyPixels(nullptr, pas, pas * h, reinterpret_cast<BYTE*>(p.bgra.data())));
+}
+
+UINT bits_par_pixel(IWICImagingFactory* f, const GUID& format) {
+    Com<IWICComponentInfo> info;
+    Com<IWICPixelFormatInfo> pixel;
+    UINT bits = 0;
+    if (FAILED(f->CreateComponentInfo(format, info.adresse())) ||
+        FAILED(info->QueryInterface(IID_IWICPixelFormatInfo, pixel.adresse_vide())) ||
+        FAILED(pixel->GetBitsPerPixel(&bits)))
+        return 0;
+    return bits;
+}
+
+// Windows' JPEG decoder shrinks by 1/2, 1/4 or 1/8 while decoding, much quicker than a whole
+// decode. False when it cannot (Wine has no such interface): the caller decodes whole.
+bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille propre, Taille voulue,
+                    Pixels& sortie) {
+    Com<TransformationSource> t;
+    if (FAILED(trame->QueryInterface(IID_TRANSFORMATION_SOURCE, t.adresse_vide()))) return false;
+    for (const int diviseur : {8, 4, 2}) {
+        UINT l = static_cast<UINT>((propre.largeur + diviseur - 1) / diviseur);
+        UINT h = static_cast<UINT>((propre.hauteur + diviseur - 1) / diviseur);
+        if (l < static_cast<UINT>(voulue.largeur) || h < static_cast<UINT>(voulue.hauteur)) continue;
+        if (FAILED(t->GetClosestSize(&l, &h))) return false;
+        if (l < static_cast<UINT>(voulue.largeur) || h < static_cast<UINT>(voulue.hauteur) ||
+            l > static_cast<UINT>(propre.largeur) || h > static_cast<UINT>(propre.hauteur))
+            continue;
+        const Taille reduite{static_cast<int>(l), static_cast<int>(h)};
+        WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
+        if (FAILED(t->GetClosestPixelFormat(&format))) return false;
+        Pixels p;
+        if (!allouer(p, reduite)) return false;
+        if (format == GUID_WICPixelFormat32bppBGR) {
+            if (FAILED(t->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, l * 4, l * h * 4,
+                                     reinterpret_cast<BYTE*>(p.bgra.data()))))
+                return false;
+        } else {
+            // Another layout (24-bit, grey, CMYK): decoded small, then converted.
+            const UINT bits = bits_par_pixel(f, format);
+            if (bits == 0 || bits > 128) return false;
+            const UINT pas = ((l * bits + 31) / 32) * 4;
+            std::vector<BYTE> brut(static_cast<size_t>(pas) * h);
+            Com<IWICBitmap> memoire;
+            if (FAILED(t->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, pas,
+                                     static_cast<UINT>(brut.size()), brut.data())) ||
+                FAILED(f->CreateBitmapFromMemory(l, h, format, pas, static_cast<UINT>(brut.size()),
+                                                 brut.data(), memoire.adresse())) ||
+                !copier_32(f, memoire.get(), GUID_WICPixelFormat32bppBGR, p))
+                return false;
+        }
+        sortie = std::move(p);
+        return true;
+    }
+    return false;
+}
+
+// The frame to show: an icon's largest picture, else the first.
+Com<IWICBitmapFrameDecode> trame_a_montrer(IWICBitmapDecoder* d, FormatImage format, Taille& propre) {
+    UINT n = 0;
+    if (FAILED(d->GetFrameCount(&n)) || n == 0) return {};
+    if (format != FormatImage::icone) n = 1;
+    Com<IWICBitmapFrameDecode> meilleure;
+    int64_t aire_max = 0;
+    for (UINT i = 0; i < n; ++i) {
+        Com<IWICBitmapFrameDecode> trame;
+        UINT l = 0, h = 0;
+        if (FAILED(d->GetFrame(i, trame.adresse())) || FAILED(trame->GetSize(&l, &h))) continue;
+        if (l == 0 || h == 0 || l > INT_MAX || h > INT_MAX) continue;
+        const int64_t aire = static_cast<int64_t>(l) * h;
+        if (aire > aire_max) {
+            aire_max = aire;
+            propre = {static_cast<int>(l), static_cast<int>(h)};
+            meilleure = std::move(trame);
+        }
+    }
+    return meilleure;
+}
+
+bool decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& voulue, Pixels& sortie) {
+    const Com<IWICImagingFactory> f = fabrique_wic();
+    if (!f) return false;
+    Com<IWICStream> flux;
+    if (FAILED(f->CreateStream(flux.adresse())) || FAILED(flux->InitializeFromFilename(nom.c_str(), GENERIC_READ)))
+        return false;
+    const LireOctets lire = [&flux](uint64_t position, void* destination, size_t n) -> size_t {
+        LARGE_INTEGER p;
+        p.QuadPart = static_cast<LONGLONG>(std::min<uint64_t>(position, LLONG_MAX));
+        ULONG lu = 0;
+        if (FAILED(flux->Seek(p, STREAM_SEEK_SET, nullptr)) ||
+            FAILED(flux->Read(destination, static_cast<ULONG>(std::min<size_t>(n, ULONG_MAX)), &lu)))
+            return 0;
+        return lu;
+    };
+    // Wine's decoders allocate and decode the whole picture as soon as they are opened.
+    const std::optional<Taille> annoncee = taille_annoncee(format, lire);
+    if (!annoncee || !taille_admissible(*annoncee)) return false;
+    LARGE_INTEGER debut{};
+    Com<IWICBitmapDecoder> d;
+    if (FAILED(flux->Seek(debut, STREAM_SEEK_SET, nullptr)) ||
+        FAILED(f->CreateDecoder(conteneur(format), nullptr, d.adresse())) ||
+        FAILED(d->Initialize(flux.get(), WICDecodeMetadataCacheOnDemand)))
+        return false;
+    Taille propre;
+    const Com<IWICBitmapFrameDecode> trame = trame_a_montrer(d.get(), format, propre);
+    if (!trame || !taille_admissible(propre)) return false;
+    const Taille v = bornee(voulue(propre), propre);
+    if (format == FormatImage::jpeg && 2 * v.largeur <= propre.largeur && 2 * v.hauteur <= propre.hauteur &&
+        decoder_reduit(f.get(), trame.get(), propre, v, sortie))
+        return true;
+    Pixels p;
+    // An icon's transparent parts turn to black, whatever colour they hide.
+    const GUID& format_32 = format == FormatImage::icone ? GUID_WICPixelFormat32bppPBGRA : GUID_WICPixelFormat32bppBGR;
+    if (!allouer(p, propre) || !copier_32(f.get(), trame.get(), format_32, p)) return false;
+    sortie = std::move(p);
+    return true;
+}
+
+namespace gp = Gdiplus::DllExports;
+
+struct LibererMetafichier {
+    void operator()(Gdiplus::GpMetafile* m) const { gp::GdipDisposeImage(m); }
+};
+struct LibererGraphique {
+    void operator()(Gdiplus::GpGraphics* g) const { gp::GdipDeleteGraphics(g); }
+};
+
+bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& sortie) {
+    Gdiplus::GpMetafile* brut = nullptr;
+    if (gp::GdipCreateMetafileFromFile(nom.c_str(), &brut) != Gdiplus::Ok || !brut) return false;
+    const std::unique_ptr<Gdiplus::GpMetafile, LibererMetafichier> m(brut);
+    Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+    UINT l = 0, h = 0;
+    if (gp::GdipGetImageType(m.get(), &type) != Gdiplus::Ok || type != Gdiplus::ImageTypeMetafile ||
+        gp::GdipGetImageWidth(m.get(), &l) != Gdiplus::Ok || gp::GdipGetImageHeight(m.get(), &h) != Gdiplus::Ok ||
+        l == 0 || h == 0 || l > INT_MAX || h > INT_MAX)
+        return false;
+    // Drawn at the size asked, which is what gets allocated.
+    const Taille v = voulue({static_cast<int>(l), static_cast<int>(h)});
+    if (!taille_admissible(v)) return false;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = v.largeur;
+    bi.bmiHeader.biHeight = -v.hauteur;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const DcMemoire dc(CreateCompatibleDC(nullptr));
+    const Bitmap dib(CreateDIBSection(dc.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc || !dib || !bits) return false;
+    {
+        Selection s(dc.get(), dib.get());
+        PatBlt(dc.get(), 0, 0, v.largeur, v.hauteur, WHITENESS);
+        Gdiplus::GpGraphics* g = nullptr;
+        if (gp::GdipCreateFromHDC(dc.get(), &g) != Gdiplus::Ok || !g) return false;
+        const std::unique_ptr<Gdiplus::GpGraphics, LibererGraphique> graphique(g);
+        if (gp::GdipDrawImageRectI(g, m.get(), 0, 0, v.largeur, v.hauteur) != Gdiplus::Ok) return false;
+    }
+    GdiFlush();
+    Pixels p;
+    if (!allouer(p, v)) return false;
+    std::memcpy(p.bgra.data(), bits, p.bgra.size() * sizeof(uint32_t));
+    sortie = std::move(p);
+    return true;
+}
+
+}  // namespace
+
+bool PlateformeWin32::decoder(const std::string& chemin, FormatImage format,
+                              const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
+    try {
+        const std::wstring nom = large(chemin);
+        if (format == FormatImage::metafichier ? decoder_metafichier(nom, voulue, sortie)
+                                               : decoder_wic(nom, format, voulue, sortie))
+            return true;
+    } catch (const std::exception&) {
+        // Out of memory, most likely: this picture is skipped like any other bad one.
+    }
+    sortie = Pixels{};
     return false;
 }
 

@@ -27,6 +27,7 @@ public:
     int64_t taille_fichier(const std::string& chemin) override;
     bool supprimer_fichier(const std::string& chemin) override;
     bool lire_octets(const std::string& chemin, std::string& contenu) override;
+    bool lire_debut(const std::string& chemin, size_t octets, std::string& contenu) override;
     void ecrire_octets(const std::string& chemin, std::string_view contenu) override;
     void ecrire_octets_durables(const std::string& chemin, std::string_view contenu) override;
     bool remplacer_fichier(const std::string& source, const std::string& destination) override;

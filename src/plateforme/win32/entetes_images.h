@@ -1,0 +1,25 @@
+// The size a picture file claims in its own header, read with a few bounded reads before
+// any decoder of the system sees the file: some decoders (Wine's) allocate and decode the
+// whole picture as soon as they open it, whatever size it claims.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "plateforme/images.h"
+
+namespace nocturo::win32 {
+
+// Reads up to `n` bytes at `position`; returns how many it read.
+using LireOctets = std::function<size_t(uint64_t position, void* destination, size_t n)>;
+
+// The picture's own size as its header claims it (for an icon, its largest picture, each
+// side at most INT32_MAX); none when the header is damaged or of another format. Metafiles
+// are not read here: they are drawn at the size the program asks.
+std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire);
+
+// Not empty, and small enough to be decoded at all.
+bool taille_admissible(Taille t);
+
+}  // namespace nocturo::win32

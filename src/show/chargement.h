@@ -1,0 +1,37 @@
+// Loading a picture file into the copy the show keeps of it: decoded, turned upright by its
+// orientation tag, scaled once to the largest size it will be shown at.
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "plateforme/fichiers.h"
+#include "plateforme/images.h"
+#include "show/image_prete.h"
+
+namespace nocturo {
+
+// From the last dot after the last backslash, dot included, in lower case; empty without.
+std::string extension_de(const std::string& chemin);
+// The loader a name calls for: ".jpg" and ".jpeg", ".bmp", ".ico", ".emf" and ".wmf";
+// none for any other name.
+std::optional<FormatImage> format_de(const std::string& chemin);
+
+enum class IssueChargement {
+    image,          // ready to show
+    illisible,      // a known kind that could not be decoded: nothing to show
+    sans_chargeur,  // no loader takes the name (a sidecar file, a film): skipped
+};
+
+struct Chargement {
+    IssueChargement issue = IssueChargement::sans_chargeur;
+    std::shared_ptr<const ImagePrete> image;
+};
+
+// `taille_copie` gives, from the picture's upright own size, the upright size to keep.
+// Never throws: whatever the file holds, the outcome is one of the three.
+Chargement charger_copie(const std::string& chemin, const std::function<Taille(Taille droite)>& taille_copie,
+                         Fichiers& fichiers, Images& images);
+
+}  // namespace nocturo
