@@ -30,8 +30,10 @@ Chargement Tdiapo::charger(const std::string& chemin) {
 }
 
 void Tdiapo::prevoir_suivante() {
-    if (!prechargement_actif || catalogue.vide()) return;
+    if (catalogue.vide()) return;
+    // Chosen ahead whether or not it is decoded ahead: the draws stay the same either way.
     const std::string chemin = prevoir_image_suivante();
+    if (!prechargement_actif) return;
     const Taille e = ecran();
     const ReglagesEffet r = reglages_effet();
     Plateforme* p = &plateforme;

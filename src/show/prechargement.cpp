@@ -26,12 +26,7 @@ void Prechargeur::demander(const std::string& cle, Travail travail) {
 
 std::optional<Chargement> Prechargeur::prendre(const std::string& cle) {
     std::unique_lock<std::mutex> l(verrou_);
-    if (demande_ && demande_->first == cle) {
-        // Not started yet: the caller does it itself rather than wait for the worker.
-        demande_.reset();
-        return std::nullopt;
-    }
-    signal_.wait(l, [&] { return en_cours_ != cle; });
+    signal_.wait(l, [&] { return en_cours_ != cle && !(demande_ && demande_->first == cle); });
     if (resultat_ && resultat_->first == cle) {
         Chargement c = std::move(resultat_->second);
         resultat_.reset();

@@ -24,8 +24,8 @@ public:
     // Loads `travail` for `cle` on the worker; a request not yet started, or a result not
     // taken, is dropped: only the next picture is kept.
     void demander(const std::string& cle, Travail travail);
-    // The result for `cle`, waiting for it while it loads; nothing when `cle` was not
-    // asked for (the request or result of another is dropped).
+    // The result for `cle`, waiting for it while it is asked or loads; nothing when `cle`
+    // was not asked for (the request or result of another is dropped).
     std::optional<Chargement> prendre(const std::string& cle);
 
 private:

@@ -40,6 +40,13 @@ PlateformeSimulee::Noeud* PlateformeSimulee::ajouter(const std::string& chemin, 
     std::string k = cle(chemin);
     if (Noeud* n = trouver(k)) return n->repertoire == repertoire ? n : nullptr;
     Noeud* parent = trouver(parent_de(k));
+    if (!parent && parent_de(k).size() == 2 && parent_de(k)[1] == ':') {
+        // Another drive, made on first use.
+        Noeud& lecteur = noeuds_[parent_de(k)];
+        lecteur.nom = parent_de(k);
+        lecteur.repertoire = true;
+        parent = &lecteur;
+    }
     if (!parent || !parent->repertoire) return nullptr;
     parent->enfants.push_back(k);
     Noeud& n = noeuds_[k];
