@@ -70,12 +70,14 @@ void Tdiapo::FormCreate() {
     forme.modifiee();
     if (forme.sur_afficher) forme.sur_afficher();
     FormActivate();
-    sequence_demarrage();
+    // Before the start-up sequence, which runs the first show: the design's placeholders
+    // "année" and "options" must not stand over its pictures.
     Label_an.definir_legende("");
     Label_an.definir_bornes(largeur_ecran - Label_an.largeur(), 0, Label_an.largeur(), Label_an.hauteur());
     Label_options.definir_legende("");
     Label_options.definir_bornes(largeur_ecran - Label_options.largeur(), 30, Label_options.largeur(),
                                  Label_options.hauteur());
+    sequence_demarrage();
     rejeu_en_cours = false;
 }
 

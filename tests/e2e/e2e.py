@@ -19,6 +19,7 @@ import scenarios_lancement  # noqa: F401  (they register themselves)
 import scenarios_reglages  # noqa: F401
 import scenarios_catalogue  # noqa: F401
 import scenarios_commandes  # noqa: F401
+import scenarios_diaporama  # noqa: F401
 
 
 def demarrer(dossier):
