@@ -112,7 +112,47 @@ std::optional<Taille> taille_icone(const LireOctets& lire) {
     return plus_grande;
 }
 
+uint32_t petit_boutiste(std::string_view o, size_t position, int n) {
+    return petit_boutiste(reinterpret_cast<const uint8_t*>(o.data()) + position, n);
+}
+
+bool emf_sain(std::string_view o) {
+    constexpr uint32_t EMR_HEADER = 1, EMR_EOF = 14, SIGNATURE = 0x464D4520;  // " EMF"
+    if (o.size() < 88 || petit_boutiste(o, 0, 4) != EMR_HEADER || petit_boutiste(o, 40, 4) != SIGNATURE)
+        return false;
+    // Past the bytes the header claims, the file is not read; short of them, it was cut.
+    const uint64_t fin = petit_boutiste(o, 48, 4);
+    if (fin > o.size()) return false;
+    for (uint64_t position = 0; position + 8 <= fin;) {
+        const uint32_t type = petit_boutiste(o, position, 4), taille = petit_boutiste(o, position + 4, 4);
+        if (taille < 8 || taille % 4 != 0 || position + taille > fin) return false;
+        if (type == EMR_EOF) return true;
+        position += taille;
+    }
+    return false;
+}
+
+bool wmf_sain(std::string_view o) {
+    constexpr uint32_t CLE_PLACEE = 0x9AC6CDD7;
+    if (o.size() >= 22 && petit_boutiste(o, 0, 4) == CLE_PLACEE) o.remove_prefix(22);
+    if (o.size() < 18) return false;
+    const uint32_t type = petit_boutiste(o, 0, 2), mots_entete = petit_boutiste(o, 2, 2);
+    if ((type != 1 && type != 2) || mots_entete != 9) return false;
+    const uint64_t fin = 2 * static_cast<uint64_t>(petit_boutiste(o, 6, 4));
+    if (fin > o.size() || fin < 18) return false;
+    for (uint64_t position = 18; position + 6 <= fin;) {
+        const uint64_t taille = 2 * static_cast<uint64_t>(petit_boutiste(o, position, 4));
+        const uint32_t fonction = petit_boutiste(o, position + 4, 2);
+        if (taille < 6 || position + taille > fin) return false;
+        if (fonction == 0) return true;  // META_EOF
+        position += taille;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool metafichier_sain(std::string_view octets) { return emf_sain(octets) || wmf_sain(octets); }
 
 std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire) {
     switch (format) {

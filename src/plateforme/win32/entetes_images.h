@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "plateforme/images.h"
 
@@ -18,6 +19,11 @@ using LireOctets = std::function<size_t(uint64_t position, void* destination, si
 // side at most INT32_MAX); none when the header is damaged or of another format. Metafiles
 // are not read here: they are drawn at the size the program asks.
 std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire);
+
+// A metafile (EMF, or WMF with or without its placeable header) whose records all lie
+// within the file and end with the end record. Some players of the system walk past the
+// end of the file on a record of length zero, or loop on it.
+bool metafichier_sain(std::string_view octets);
 
 // Not empty, and small enough to be decoded at all.
 bool taille_admissible(Taille t);

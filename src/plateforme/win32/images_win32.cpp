@@ -201,9 +201,40 @@ struct LibererGraphique {
     void operator()(Gdiplus::GpGraphics* g) const { gp::GdipDeleteGraphics(g); }
 };
 
+// Above this a metafile is not a picture anyone made to be shown.
+constexpr int64_t METAFICHIER_MAX = 256 << 20;
+
+struct LibererMemoire {
+    void operator()(void* h) const { if (h) GlobalFree(h); }
+};
+
+// The whole file in movable memory that a stream can own, once its records are found sound.
+Com<IStream> flux_metafichier(const std::wstring& nom) {
+    const Fichier f(CreateFileW(nom.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER taille;
+    if (f.get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(f.get(), &taille) || taille.QuadPart <= 0 ||
+        taille.QuadPart > METAFICHIER_MAX)
+        return {};
+    const auto n = static_cast<DWORD>(taille.QuadPart);
+    std::unique_ptr<void, LibererMemoire> memoire(GlobalAlloc(GMEM_MOVEABLE, n));
+    if (!memoire) return {};
+    bool sain = false;
+    if (void* octets = GlobalLock(memoire.get())) {
+        DWORD lu = 0;
+        sain = ReadFile(f.get(), octets, n, &lu, nullptr) && lu == n &&
+               metafichier_sain(std::string_view(static_cast<const char*>(octets), n));
+        GlobalUnlock(memoire.get());
+    }
+    Com<IStream> flux;
+    if (sain && SUCCEEDED(CreateStreamOnHGlobal(memoire.get(), TRUE, flux.adresse()))) memoire.release();
+    return flux;
+}
+
 bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& sortie) {
+    const Com<IStream> flux = flux_metafichier(nom);
     Gdiplus::GpMetafile* brut = nullptr;
-    if (gp::GdipCreateMetafileFromFile(nom.c_str(), &brut) != Gdiplus::Ok || !brut) return false;
+    if (!flux || gp::GdipCreateMetafileFromStream(flux.get(), &brut) != Gdiplus::Ok || !brut) return false;
     const std::unique_ptr<Gdiplus::GpMetafile, LibererMetafichier> m(brut);
     Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
     UINT l = 0, h = 0;

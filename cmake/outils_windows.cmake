@@ -1,0 +1,20 @@
+# The picture service's GUIDs (WIC itself is reached through COM, not imported).
+target_link_libraries(nocturo PRIVATE windowscodecs)
+
+# Windows-only test and benchmark programs, built next to nocturo.scr and run under Wine.
+# They use the program's own platform code, less its entry point.
+set(sources_plateforme ${NOCTURO_WIN32})
+list(FILTER sources_plateforme EXCLUDE REGEX "/principal\\.cpp$|\\.rc$")
+add_library(nocturo_plateforme_win32 STATIC ${sources_plateforme})
+target_link_libraries(nocturo_plateforme_win32 PUBLIC nocturo_app
+  gdiplus comctl32 comdlg32 shell32 ole32 user32 gdi32 winmm advapi32 windowscodecs)
+
+add_executable(images_test tests/win32/images_test.cpp)
+
+foreach(programme images_test)
+  target_include_directories(${programme} PRIVATE src)
+  target_link_libraries(${programme} PRIVATE nocturo_plateforme_win32)
+  if(MINGW)
+    target_link_options(${programme} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endforeach()
