@@ -1,8 +1,9 @@
 // The window's own drawing: the form colour, the picture and the captions laid over it,
-// through a memory bitmap so that nothing flickers; and the panels.
+// through a memory bitmap kept between paints so that nothing flickers; and the panels.
 #include "plateforme/win32/win32.h"
 #include <commctrl.h>
 
+#include "plateforme/win32/dessin_image.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/garde.h"
 #include "plateforme/win32/ressources_gdi.h"
@@ -37,18 +38,23 @@ void FenetreForme::peindre_fenetre() {
     const HDC dc = BeginPaint(h_, &ps);
     RECT rc;
     GetClientRect(h_, &rc);
-    DcMemoire mem(CreateCompatibleDC(dc));
-    Bitmap image(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
-    {
-        Selection s(mem.get(), image.get());
-        FillRect(mem.get(), &rc, pinceau(couleur_gdi(forme_.couleur)));
+    if (const HDC mem = tampon_.preparer(rc.right, rc.bottom)) {
+        // The form colour only where no picture lies: a full-screen frame is written once.
+        const int sauve = SaveDC(mem);
+        for (const Controle* c : forme_.controles())
+            if (const auto* image = dynamic_cast<const Image*>(c); image && !c->parent() && c->visible()) {
+                const RECT r = surface_image(*image, rc);
+                if (!IsRectEmpty(&r)) ExcludeClipRect(mem, r.left, r.top, r.right, r.bottom);
+            }
+        FillRect(mem, &rc, pinceau(couleur_gdi(forme_.couleur)));
+        RestoreDC(mem, sauve);
         for (const Controle* c : forme_.controles()) {
             if (c->parent() || !c->visible()) continue;
-            if (c->genre() == Genre::Image && rappels_.peindre_image) rappels_.peindre_image(mem.get(), *c);
-            if (c->genre() == Genre::Label) ecrire(mem.get(), *c);
+            if (const auto* image = dynamic_cast<const Image*>(c)) dessiner_image(mem, *image, rc);
+            if (c->genre() == Genre::Label) ecrire(mem, *c);
         }
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, mem.get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+               ps.rcPaint.bottom - ps.rcPaint.top, mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     }
     EndPaint(h_, &ps);
 }
