@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "plateforme/win32/cadence.h"
 #include "plateforme/win32/texte_win32.h"
 
 namespace nocturo::win32 {
@@ -44,7 +45,10 @@ void PlateformeWin32::attendre_message(int millisecondes) {
                                 QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
-void PlateformeWin32::attendre_rafraichissement() { Sleep(16); }
+void PlateformeWin32::attendre_rafraichissement() {
+    static Cadence cadence;
+    cadence.attendre();
+}
 
 void PlateformeWin32::bip() { MessageBeep(MB_OK); }
 
