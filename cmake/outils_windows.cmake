@@ -9,9 +9,12 @@ add_library(nocturo_plateforme_win32 STATIC ${sources_plateforme})
 target_link_libraries(nocturo_plateforme_win32 PUBLIC nocturo_app
   gdiplus comctl32 comdlg32 shell32 ole32 user32 gdi32 winmm advapi32 windowscodecs)
 
-add_executable(images_test tests/win32/images_test.cpp)
+foreach(programme images_test peinture_test)
+  add_executable(${programme} tests/win32/${programme}.cpp)
+endforeach()
+add_executable(images_bench bench/win32/images_bench.cpp)
 
-foreach(programme images_test)
+foreach(programme images_test peinture_test images_bench)
   target_include_directories(${programme} PRIVATE src)
   target_link_libraries(${programme} PRIVATE nocturo_plateforme_win32)
   if(MINGW)
