@@ -288,6 +288,11 @@ private:
     void zoom_lent(int largeur_depart, Taille propre);
     Taille ecran() const { return {largeur_ecran, hauteur_ecran}; }
 
+    // What the settings load read: a save writes back only those.
+    bool racines_lues_ = false;
+    bool parametres_lus_ = false;
+    bool historique_lu_ = false;
+
     bool boucle_en_cours_ = false;
     bool relance_demandee_ = false;
     bool rejeu_demande_ = false;

@@ -98,9 +98,14 @@ void Tdiapo::relire_reglages() {
             case SorteCle::texte:
                 reglages.*cle.texte = static_cast<Edit&>(c).texte();
                 break;
-            case SorteCle::entier:
-                reglages.*cle.entier = str_to_int(static_cast<Edit&>(c).texte());
+            case SorteCle::entier: {
+                auto& edit = static_cast<Edit&>(c);
+                reglages.*cle.entier = borner(cle, str_to_int(edit.texte()));
+                // A value brought into range shows as the value in force.
+                if (reglages.*cle.entier != str_to_int(edit.texte()))
+                    edit.definir_texte(std::to_string(reglages.*cle.entier));
                 break;
+            }
             case SorteCle::indice:
                 reglages.*cle.entier = static_cast<RadioGroup&>(c).indice_element();
                 break;
@@ -135,15 +140,30 @@ void Tdiapo::charger_parametres() {
     retirer_racines_absentes(r, p, p);
     montrer_racines(r);
 
+    racines_lues_ = true;
+
     LignesParametres parametres;
     param_charger(p, parametres, FICHIER_PARAMETRES);
+    // A bad value costs that value only: its key takes its default, the load goes on.
+    std::string erreurs;
     for (const CleReglage& cle : cles_reglages()) {
-        montrer_reglage(cle, lire_cle(parametres, cle, reglages));
+        std::string texte;
+        try {
+            texte = lire_cle(parametres, cle, reglages);
+        } catch (const ErreurConversion& e) {
+            erreurs += (erreurs.empty() ? "" : "\n") + std::string(e.what());
+            texte = lire_cle({}, cle, reglages);
+        }
+        montrer_reglage(cle, texte);
         if (cle.booleen == &Reglages::affiche_annee) Label_an.definir_visible(CheckBox_af_an.coche());
     }
+    parametres_lus_ = true;
+    if (!erreurs.empty()) p.message(erreurs);
 
     bool premier_demarrage = false;
-    if (lire_historique(p, historique)) {
+    const bool historique_trouve = lire_historique(p, historique);
+    historique_lu_ = true;
+    if (historique_trouve) {
         montrer_historique();
     } else {
         premier_demarrage = true;
@@ -169,12 +189,13 @@ void Tdiapo::sauver_parametres() {
     Label1.definir_legende(" Sauvegarde des paramètres");
     if (!p.repertoire_existe(REP_DONNEES) && !p.creer_repertoire(REP_DONNEES))
         throw ErreurES("Impossible de créer " + REP_DONNEES);
-    ecrire_racines(p, racines());
+    // A list the load never read is not written over what the files hold.
+    if (racines_lues_) ecrire_racines(p, racines());
     relire_reglages();
-    ecrire_lignes(p, FICHIER_PARAMETRES, ecrire_reglages(reglages));
+    if (parametres_lus_) ecrire_lignes(p, FICHIER_PARAMETRES, ecrire_reglages(reglages));
     if (reinitialiser_en_quittant)
         p.supprimer_fichier(FICHIER_REP_COURANT);
-    else
+    else if (historique_lu_)
         ecrire_historique(p, historique);
 }
 

@@ -3,18 +3,23 @@
 
 #include <algorithm>
 
+#include "util/erreurs.h"
 #include "util/texte.h"
 
 namespace nocturo {
 
 namespace {
 
+constexpr int DUREE_MAX = 3600 * 1000;
+constexpr int PAS_ZOOM_REGLAGE_MAX = 100000;
+
 // One maker per kind, so that a member of the wrong type cannot enter the table.
 CleReglage label(const char* nom, std::string Reglages::*m, const char* defaut, const char* forme) {
     return {nom, SorteCle::label, defaut, forme, m, nullptr, nullptr, 0};
 }
-CleReglage entier(const char* nom, int Reglages::*m, const char* defaut, const char* forme) {
-    return {nom, SorteCle::entier, defaut, forme, nullptr, m, nullptr, 0};
+CleReglage entier(const char* nom, int Reglages::*m, const char* defaut, const char* forme, int minimum,
+                  int maximum) {
+    return {nom, SorteCle::entier, defaut, forme, nullptr, m, nullptr, 0, minimum, maximum};
 }
 CleReglage indice(const char* nom, int Reglages::*m, const char* defaut, int nb_choix) {
     return {nom, SorteCle::indice, defaut, defaut, nullptr, m, nullptr, nb_choix};
@@ -34,7 +39,7 @@ void appliquer(const CleReglage& cle, const std::string& valeur, Reglages& r) {
             r.*cle.texte = valeur;
             break;
         case SorteCle::entier:
-            r.*cle.entier = str_to_int(valeur);
+            r.*cle.entier = borner(cle, str_to_int(valeur));
             break;
         case SorteCle::indice:
             // Below -1 is no selection; beyond the last item is the last item.
@@ -61,23 +66,28 @@ const std::vector<CleReglage>& cles_reglages() {
         label("rep_album_B.Caption", &R::rep_album_B, "C:\\Nocturo\\B", "répertoire album B"),
         label("xnview_alternative_Label.Caption", &R::visionneuse,
               "C:\\Program Files (x86)\\XnView\\XnView.exe", "exécutable (*.exe)"),
-        entier("dt0_a", &R::dt0_a, "1000", "5000"),
-        entier("dt1_a", &R::dt1_a, "2000", "2000"),
-        entier("dt2_a", &R::dt2_a, "4000", "2000"),
-        entier("dt2_b", &R::dt2_b, "4000", "2000"),
-        entier("dt3_a", &R::dt3_a, "2000", "2000"),
-        entier("dt3_b", &R::dt3_b, "2000", "2000"),
-        entier("dt4_a", &R::dt4_a, "2000", "2000"),
-        entier("dt4_b", &R::dt4_b, "2000", "2000"),
-        entier("dt5_a", &R::dt5_a, "2000", "2000"),
-        entier("dt5_b", &R::dt5_b, "2000", "2000"),
-        entier("_haut", &R::haut, "100", "100"),
-        entier("vmax", &R::vmax, "100", "100"),
-        entier("zoom_max10", &R::zoom_max10, "32", "16"),
-        entier("inc_dx", &R::inc_dx, "500", "250"),
-        entier("indice_non_aleatoire", &R::indice_non_aleatoire, "4", "0"),
-        entier("rayon_rnd", &R::rayon_rnd, "5", "5"),
-        entier("nb_fouille", &R::nb_fouille, "3", "5"),
+        // Durations from nothing to an hour, in ms.
+        entier("dt0_a", &R::dt0_a, "1000", "5000", 0, DUREE_MAX),
+        entier("dt1_a", &R::dt1_a, "2000", "2000", 0, DUREE_MAX),
+        entier("dt2_a", &R::dt2_a, "4000", "2000", 0, DUREE_MAX),
+        entier("dt2_b", &R::dt2_b, "4000", "2000", 0, DUREE_MAX),
+        entier("dt3_a", &R::dt3_a, "2000", "2000", 0, DUREE_MAX),
+        entier("dt3_b", &R::dt3_b, "2000", "2000", 0, DUREE_MAX),
+        entier("dt4_a", &R::dt4_a, "2000", "2000", 0, DUREE_MAX),
+        entier("dt4_b", &R::dt4_b, "2000", "2000", 0, DUREE_MAX),
+        entier("dt5_a", &R::dt5_a, "2000", "2000", 0, DUREE_MAX),
+        entier("dt5_b", &R::dt5_b, "2000", "2000", 0, DUREE_MAX),
+        entier("_haut", &R::haut, "100", "100", 0, 100),  // a percentage
+        // Below 1 any stir of the mouse, or none, would end the screen saver.
+        entier("vmax", &R::vmax, "100", "100", 1, 1000000),
+        // Up to ten screen widths, in tenths.
+        entier("zoom_max10", &R::zoom_max10, "32", "16", 1, 100),
+        // At least one step; more than this would hold a picture for half an hour.
+        entier("inc_dx", &R::inc_dx, "500", "250", 1, PAS_ZOOM_REGLAGE_MAX),
+        entier("indice_non_aleatoire", &R::indice_non_aleatoire, "4", "0", 0, INT_MAX - 1),
+        // The group's offsets live in a table of 60.
+        entier("rayon_rnd", &R::rayon_rnd, "5", "5", 0, 60),
+        entier("nb_fouille", &R::nb_fouille, "3", "5", 1, 61),
         indice("Rdg1.ItemIndex", &R::effet, "0", 6),
         indice("RadioGroup_titre_ecran.ItemIndex", &R::titre_ecran, "1", 3),
         indice("RadioGroup_sous_rep_recursif.ItemIndex", &R::sous_rep_recursif, "1", 2),
@@ -103,15 +113,25 @@ Reglages reglages_par_defaut() { return depuis(&CleReglage::defaut); }
 
 Reglages reglages_de_forme() { return depuis(&CleReglage::defaut_forme); }
 
+int borner(const CleReglage& cle, int valeur) { return std::clamp(valeur, cle.minimum, cle.maximum); }
+
 std::string lire_cle(const LignesParametres& lignes, const CleReglage& cle, Reglages& r) {
     std::string valeur = param_valeur(lignes, cle.nom, cle.defaut);
     appliquer(cle, valeur, r);
+    // A value brought into range shows as the value in force.
+    if (cle.sorte == SorteCle::entier && r.*cle.entier != str_to_int(valeur)) return std::to_string(r.*cle.entier);
     return valeur;
 }
 
-Reglages lire_reglages(const LignesParametres& lignes) {
+Reglages lire_reglages(const LignesParametres& lignes, std::vector<std::string>* erreurs) {
     Reglages r = reglages_par_defaut();
-    for (const CleReglage& cle : cles_reglages()) lire_cle(lignes, cle, r);
+    for (const CleReglage& cle : cles_reglages()) {
+        try {
+            lire_cle(lignes, cle, r);
+        } catch (const ErreurConversion& e) {
+            if (erreurs) erreurs->push_back(e.what());
+        }
+    }
     return r;
 }
 

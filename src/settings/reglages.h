@@ -2,6 +2,7 @@
 // for each, its file key, its default when the file has none and its value in the window's
 // design. Reading and writing walk that table.
 #pragma once
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,7 @@ struct CleReglage {
     int Reglages::*entier = nullptr;         // integer and index keys
     bool Reglages::*booleen = nullptr;       // boolean keys
     int nb_choix = 0;                        // index keys: the group's items
+    int minimum = INT_MIN, maximum = INT_MAX;  // integer keys: the values that make sense
 };
 
 // The 37 keys in file order.
@@ -55,12 +57,15 @@ Reglages reglages_par_defaut();
 // Every key at its design value.
 Reglages reglages_de_forme();
 
-// Reads one key into `r` and returns the value text as stored (the default when absent),
-// which is what an edit shows. A malformed integer or index throws ErreurConversion and
-// leaves `r` alone.
+// Reads one key into `r` and returns the value text to show: as stored (the default when
+// absent), or the bounded number when the stored one lay outside the key's range. A
+// malformed integer or index throws ErreurConversion and leaves `r` alone.
 std::string lire_cle(const LignesParametres& lignes, const CleReglage& cle, Reglages& r);
-// Every key; throws at the first malformed one.
-Reglages lire_reglages(const LignesParametres& lignes);
+// Every key; a malformed one takes its default, and its conversion message is added to
+// `erreurs` when given.
+Reglages lire_reglages(const LignesParametres& lignes, std::vector<std::string>* erreurs = nullptr);
+// An integer key's value brought into its range.
+int borner(const CleReglage& cle, int valeur);
 // The value text of a key as the file holds it.
 std::string texte_cle(const CleReglage& cle, const Reglages& r);
 // The 37 lines of the parameter file.

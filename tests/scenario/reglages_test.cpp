@@ -262,27 +262,84 @@ TEST(Reglages, HistoriqueDe450LignesGardeLes300Dernieres) {
     EXPECT_EQ(s.machine.contenu(FICHIER_HISTORIQUE), lignes_numerotees(155, 455));
 }
 
-TEST(Reglages, EntierIncorrectDansLeFichierArreteLeChargementACetteCle) {
+TEST(Reglages, UneValeurIncorrecteNeCouteQueCetteValeur) {
     Scenario s;
+    s.machine.creer_fichier(FICHIER_MARQUEUR);
+    s.machine.creer_fichier(FICHIER_HISTORIQUE, lignes_numerotees(0, 3));
     s.machine.creer_fichier(FICHIER_PARAMETRES,
-                            "dt0_a = 1500\r\nzoom_max10 = 3x2\r\nCheckBox_date_de.Checked = true\r\n");
+                            "dt0_a = 1500\r\nzoom_max10 = 3x2\r\nnb_fouille = 12x\r\nCheckBox_date_de.Checked = true\r\n"
+                            "vmax = 250\r\n");
     ASSERT_EQ(s.demarrer(), std::nullopt);
     Tdiapo& d = *s.diapo;
 
-    ASSERT_FALSE(s.machine.messages.empty());
-    EXPECT_EQ(s.machine.messages.back(), "'3x2' n'est pas une valeur entière correcte");
+    // One box for both bad values; each key takes its default, the others their value.
+    EXPECT_EQ(s.machine.messages, std::vector<std::string>{"'3x2' n'est pas une valeur entière correcte\n"
+                                                           "'12x' n'est pas une valeur entière correcte"});
     EXPECT_EQ(d.Edit_dt0_a.texte(), "1500");
-    EXPECT_EQ(d.Edit_vmax.texte(), "100");
-    // From the bad key on, the design values stay.
-    EXPECT_EQ(d.Edit_zoom_s_dix.texte(), "16");
-    EXPECT_EQ(d.reglages.zoom_max10, 16);
-    EXPECT_EQ(d.Edit_inc_pixel.texte(), "250");
-    EXPECT_EQ(d.reglages.inc_dx, 10);
-    EXPECT_FALSE(d.CheckBox_date_de.coche());
-    EXPECT_EQ(d.Edit_contient.texte(), "divers avignon");
-    // Neither the first-run guidance nor the Space command ran.
-    EXPECT_EQ(d.Label6.legende(), TEXTE_PATIENTEZ);
-    EXPECT_FALSE(d.Panel1.visible());
+    EXPECT_EQ(d.Edit_zoom_s_dix.texte(), "32");
+    EXPECT_EQ(d.reglages.zoom_max10, 32);
+    EXPECT_EQ(d.reglages.nb_fouille, 3);
+    EXPECT_EQ(d.reglages.vmax, 250);
+    EXPECT_TRUE(d.CheckBox_date_de.coche());
+    EXPECT_EQ(d.historique.lignes.size(), 3u);
+
+    // Esc saves (the load marked the settings changed): the history is all there.
+    s.machine.touche_a(s.machine.ms + 10, VK_ECHAP);
+    EXPECT_EQ(s.attendre_jusqu_a(s.machine.ms + 100), 1);
+    EXPECT_EQ(s.machine.contenu(FICHIER_HISTORIQUE), lignes_numerotees(0, 3));
+    EXPECT_NE(s.machine.contenu(FICHIER_PARAMETRES).find("\r\nnb_fouille = 3\r\n"), std::string::npos);
+    EXPECT_NE(s.machine.contenu(FICHIER_PARAMETRES).find("\r\nvmax = 250\r\n"), std::string::npos);
+}
+
+TEST(Reglages, ValeursHorsLimitesBorneesEtMontreesBornees) {
+    Scenario s;
+    s.machine.creer_fichier(FICHIER_HISTORIQUE, lignes_numerotees(0, 1));
+    s.machine.creer_fichier(FICHIER_PARAMETRES,
+                            "vmax = -1\r\ninc_dx = 0\r\nzoom_max10 = 2000000000\r\nrayon_rnd = 1000\r\n"
+                            "nb_fouille = 100000\r\n_haut = -5\r\ndt0_a = -20\r\nindice_non_aleatoire = -3\r\n");
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    Tdiapo& d = *s.diapo;
+    const struct {
+        const Edit& edit;
+        int Reglages::*membre;
+        int attendu;
+    } cas[] = {
+        {d.Edit_vmax, &Reglages::vmax, 1},           {d.Edit_inc_pixel, &Reglages::inc_dx, 1},
+        {d.Edit_zoom_s_dix, &Reglages::zoom_max10, 100}, {d.Edit_rayon_rnd, &Reglages::rayon_rnd, 60},
+        {d.Edit_nb_fouille, &Reglages::nb_fouille, 61}, {d.Edit_haut, &Reglages::haut, 0},
+        {d.Edit_dt0_a, &Reglages::dt0_a, 0},          {d.Edit_indice_non_aleatoire, &Reglages::indice_non_aleatoire, 0},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(d.reglages.*c.membre, c.attendu) << c.edit.nom();
+        EXPECT_EQ(c.edit.texte(), std::to_string(c.attendu)) << c.edit.nom();
+    }
+    EXPECT_TRUE(s.machine.messages.empty());
+    // Typed out of range, a value is brought into range at the save, and shown so.
+    d.Edit_vmax.definir_texte("0");
+    d.sauver_parametres();
+    EXPECT_EQ(d.Edit_vmax.texte(), "1");
+    EXPECT_NE(s.machine.contenu(FICHIER_PARAMETRES).find("\r\nvmax = 1\r\n"), std::string::npos);
+}
+
+TEST(Reglages, UneSauvegardeNEcritPasCeQueLeChargementNAPasLu) {
+    // The directory file cannot be read: the load stops there, before the settings.
+    class Illisible : public PlateformeSimulee {
+    public:
+        bool lire_octets(const std::string& c, std::string& contenu) override {
+            if (c == FICHIER_REPERTOIRES) throw ErreurES("Erreur de lecture dans le fichier " + c);
+            return PlateformeSimulee::lire_octets(c, contenu);
+        }
+    } machine;
+    machine.creer_repertoire_complet("C:\\Nocturo");
+    machine.creer_fichier(FICHIER_REPERTOIRES, "D:\\Photos\r\n");
+    machine.creer_fichier(FICHIER_PARAMETRES, "vmax = 250\r\n");
+    machine.creer_fichier(FICHIER_HISTORIQUE, lignes_numerotees(0, 2));
+    Tdiapo d(machine);
+    EXPECT_THROW(d.charger_parametres(), ErreurES);
+    d.sauver_parametres();
+    EXPECT_EQ(machine.contenu(FICHIER_REPERTOIRES), "D:\\Photos\r\n");
+    EXPECT_EQ(machine.contenu(FICHIER_PARAMETRES), "vmax = 250\r\n");
+    EXPECT_EQ(machine.contenu(FICHIER_HISTORIQUE), lignes_numerotees(0, 2));
 }
 
 // A started window with known files, for the save failures.
@@ -379,6 +436,7 @@ TEST(Reglages, RepertoireDeDonneesCreeAuBesoin) {
     PlateformeSimulee machine;
     {
         Tdiapo d(machine);
+        d.charger_parametres();
         d.sauver_parametres();
         EXPECT_TRUE(machine.repertoire_existe("C:\\Nocturo"));
         EXPECT_TRUE(machine.fichier_existe(FICHIER_PARAMETRES));

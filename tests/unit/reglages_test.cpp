@@ -25,7 +25,7 @@ TEST(TableDesReglages, TrenteSeptClesDistinctesAvecLeurMembre) {
     for (const CleReglage& c : cles) {
         ++n;
         if (c.texte) r.*c.texte = "valeur " + std::to_string(n);
-        if (c.entier) r.*c.entier = c.sorte == SorteCle::indice ? c.nb_choix - 1 : 1000 + n;
+        if (c.entier) r.*c.entier = c.sorte == SorteCle::indice ? c.nb_choix - 1 : std::clamp(n, c.minimum, c.maximum);
         if (c.booleen) r.*c.booleen = !(r.*c.booleen);
     }
     EXPECT_EQ(lire_reglages(ecrire_reglages(r)), r);
