@@ -136,9 +136,10 @@ void Tdiapo::charger_parametres() {
     Plateforme& p = plateforme;
     Racines r = racines();
     lire_racines(p, r);
-    // After the marks, so that each mark stays with its directory.
-    retirer_racines_absentes(r, p, p);
     montrer_racines(r);
+    // One box for all the roots out of reach, however many.
+    const std::string absentes = message_racines_absentes(r, p);
+    if (!absentes.empty()) p.message(absentes);
 
     racines_lues_ = true;
 

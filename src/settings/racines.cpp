@@ -1,6 +1,5 @@
 #include "settings/racines.h"
 
-#include "plateforme/dialogues.h"
 #include "plateforme/fichiers.h"
 #include "settings/donnees.h"
 #include "util/fichiers.h"
@@ -22,15 +21,15 @@ void lire_racines(Fichiers& fichiers, Racines& racines) {
     }
 }
 
-void retirer_racines_absentes(Racines& racines, Fichiers& fichiers, Dialogues& dialogues) {
-    for (size_t i = 0; i < racines.size();) {
-        if (fichiers.repertoire_existe(racines[i].chemin)) {
-            ++i;
-            continue;
-        }
-        dialogues.message(std::to_string(i) + "  " + racines[i].chemin + "  n'existe pas...");
-        racines.erase(racines.begin() + static_cast<std::ptrdiff_t>(i));
-    }
+std::string message_racines_absentes(const Racines& racines, Fichiers& fichiers) {
+    std::string absents;
+    for (size_t i = 0; i < racines.size(); ++i)
+        if (!fichiers.repertoire_existe(racines[i].chemin))
+            absents += std::to_string(i) + "  " + racines[i].chemin + "  n'existe pas...\n";
+    if (absents.empty()) return {};
+    return absents +
+           "\nCes répertoires restent dans la liste : ils seront parcourus à nouveau dès qu'ils seront "
+           "accessibles (disque rebranché, partage réveillé).";
 }
 
 void ecrire_racines(Fichiers& fichiers, const Racines& racines) {

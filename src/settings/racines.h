@@ -18,9 +18,10 @@ using Racines = std::vector<Racine>;
 // The directory file's lines replace the paths (all unchecked) when the file exists; the
 // mark file checks line i when it reads "true"; without a mark file every root is checked.
 void lire_racines(Fichiers& fichiers, Racines& racines);
-// Removes the roots that are no directory, telling the user of each by its position at the
-// time ("0  D:\Photos  n'existe pas...").
-void retirer_racines_absentes(Racines& racines, Fichiers& fichiers, Dialogues& dialogues);
+// The message that names every root out of reach (an unplugged disk, a sleeping share),
+// empty when all are there. Such roots stay in the list, marks and all: the scan passes
+// them by until they are back.
+std::string message_racines_absentes(const Racines& racines, Fichiers& fichiers);
 // Both files, line for line.
 void ecrire_racines(Fichiers& fichiers, const Racines& racines);
 

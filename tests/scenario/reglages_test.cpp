@@ -224,22 +224,37 @@ INSTANTIATE_TEST_SUITE_P(
                       CasCoches{"vide", "", {false, false, false}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-TEST(Reglages, RepertoiresDisparusRetiresAvecLeurMessage) {
+TEST(Reglages, RepertoiresInaccessiblesGardesAvecUnSeulMessage) {
     Scenario s;
     s.machine.creer_repertoire_complet("C:\\Photos\\B");
     s.machine.creer_fichier(FICHIER_REPERTOIRES,
-                            "C:\\Photos\\manque1\r\nC:\\Photos\\manque2\r\nC:\\Photos\\B\r\nC:\\Photos\\manque3\r\n");
-    s.machine.creer_fichier(FICHIER_COCHES, "false\r\nfalse\r\ntrue\r\nfalse\r\n");
+                            "D:\\Photos\r\n\\\\nas\\photos\r\nC:\\Photos\\B\r\nC:\\Photos\\manque3\r\n");
+    s.machine.creer_fichier(FICHIER_COCHES, "true\r\nfalse\r\ntrue\r\ntrue\r\n");
     ASSERT_EQ(s.demarrer(), std::nullopt);
 
-    ASSERT_GE(s.machine.messages.size(), 3u);
-    EXPECT_EQ(s.machine.messages[0], "0  C:\\Photos\\manque1  n'existe pas...");
-    EXPECT_EQ(s.machine.messages[1], "0  C:\\Photos\\manque2  n'existe pas...");
-    EXPECT_EQ(s.machine.messages[2], "1  C:\\Photos\\manque3  n'existe pas...");
-    ASSERT_EQ(s.diapo->CheckListBox_rep.elements(), std::vector<std::string>{"C:\\Photos\\B"});
-    EXPECT_TRUE(s.diapo->CheckListBox_rep.coche(0));
-    // The file keeps listing them until the next save.
-    EXPECT_NE(s.machine.contenu(FICHIER_REPERTOIRES).find("manque3"), std::string::npos);
+    ASSERT_EQ(s.machine.messages.size(), 1u);
+    EXPECT_EQ(s.machine.messages[0].substr(0, s.machine.messages[0].find("\n\n")),
+              "0  D:\\Photos  n'existe pas...\n1  \\\\nas\\photos  n'existe pas...\n"
+              "3  C:\\Photos\\manque3  n'existe pas...");
+    const CheckListBox& liste = s.diapo->CheckListBox_rep;
+    ASSERT_EQ(liste.nombre(), 4);
+    EXPECT_TRUE(liste.coche(0));
+    EXPECT_FALSE(liste.coche(1));
+    // The next save keeps them, marks and all.
+    s.diapo->sauver_parametres();
+    EXPECT_EQ(s.machine.contenu(FICHIER_REPERTOIRES),
+              "D:\\Photos\r\n\\\\nas\\photos\r\nC:\\Photos\\B\r\nC:\\Photos\\manque3\r\n");
+    EXPECT_EQ(s.machine.contenu(FICHIER_COCHES), "true\r\nfalse\r\ntrue\r\ntrue\r\n");
+}
+
+TEST(Reglages, MilleRacinesInaccessiblesUneSeuleBoite) {
+    Scenario s;
+    std::string rep;
+    for (int i = 0; i < 1000; ++i) rep += "E:\\cle" + std::to_string(i) + "\r\n";
+    s.machine.creer_fichier(FICHIER_REPERTOIRES, rep);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_EQ(s.machine.messages.size(), 1u);
+    EXPECT_EQ(s.diapo->CheckListBox_rep.nombre(), 1000);
 }
 
 TEST(Reglages, HistoriqueDe450LignesGardeLes300Dernieres) {
