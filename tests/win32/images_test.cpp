@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -61,6 +62,7 @@ const std::vector<CasDecodeur> CAS_DECODEUR = {
     {"bitmap_geant.bmp", BMP, PROPRE, std::nullopt, false},
     {"bon.ico", ICO, PROPRE, Taille{32, 32}, true},
     {"icone_hauteur_nulle.ico", ICO, PROPRE, std::nullopt, false},
+    {"icone_bitmap_geant.ico", ICO, PROPRE, std::nullopt, false},
     // A metafile is drawn at exactly the size asked, larger or smaller than its own.
     {"bon.emf", META, {100, 50}, Taille{200, 100}, true},
     {"bon.emf", META, {301, 149}, Taille{200, 100}, true},
@@ -161,6 +163,14 @@ std::string ecart_decodeur(const CasDecodeur& c, bool decode, Taille vue, const 
                        p.largeur <= c.propre->largeur && p.hauteur <= c.propre->hauteur;
     if (c.format == FormatImage::metafichier ? !exacte : !entre)
         return "taille " + texte(Taille{p.largeur, p.hauteur}) + " pour " + texte(voulue);
+    // The metafiles leave a margin, where the background must be white. Wine's GDI+ spreads
+    // a WMF's drawn extent over the target rather than its placeable box: only the EMF shows it.
+    if (c.format == FormatImage::metafichier && std::string_view(c.fichier).ends_with(".emf") &&
+        !proche(rvb(p.bgra.front()), 0xFFFFFF)) {
+        char m[64];
+        std::snprintf(m, sizeof m, "fond %06X au lieu de blanc", rvb(p.bgra.front()));
+        return m;
+    }
     return c.quarts ? verifier_coins(p, QUARTS) : "";
 }
 

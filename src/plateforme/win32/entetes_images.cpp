@@ -97,12 +97,17 @@ std::optional<Taille> taille_icone(const LireOctets& lire) {
         if (!lire_exact(lire, 6 + 16 * static_cast<uint64_t>(i), entree)) return std::nullopt;
         // A side of 0 in the directory means 256.
         Taille t{entree[0] ? entree[0] : 256, entree[1] ? entree[1] : 256};
-        // A PNG inside says its own size, which may be anything.
-        std::array<uint8_t, 24> png;
+        // The picture inside says its own size, which may be anything: a PNG in its first
+        // chunk, a bitmap in its header (twice the height: the mask follows the colours).
+        std::array<uint8_t, 24> dedans;
         static constexpr uint8_t signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-        if (lire_exact(lire, petit_boutiste(&entree[12], 4), png) &&
-            std::equal(std::begin(signature), std::end(signature), png.begin()))
-            t = {cote(gros_boutiste(&png[16], 4)), cote(gros_boutiste(&png[20], 4))};
+        if (lire_exact(lire, petit_boutiste(&entree[12], 4), dedans)) {
+            if (std::equal(std::begin(signature), std::end(signature), dedans.begin()))
+                t = {cote(gros_boutiste(&dedans[16], 4)), cote(gros_boutiste(&dedans[20], 4))};
+            else if (petit_boutiste(&dedans[0], 4) >= 16)
+                t = {std::max(t.largeur, cote(static_cast<int32_t>(petit_boutiste(&dedans[4], 4)))),
+                     std::max(t.hauteur, cote(static_cast<int32_t>(petit_boutiste(&dedans[8], 4))) / 2)};
+        }
         const int64_t aire = static_cast<int64_t>(t.largeur) * t.hauteur;
         if (aire > aire_max) {
             aire_max = aire;

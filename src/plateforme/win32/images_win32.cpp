@@ -113,14 +113,14 @@ bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille 
                 return false;
         } else {
             // Another layout (24-bit, grey, CMYK): decoded small, then converted.
-            const UINT bits = bits_par_pixel(f, format);
-            if (bits == 0 || bits > 128) return false;
-            const UINT pas = ((l * bits + 31) / 32) * 4;
-            std::vector<BYTE> brut(static_cast<size_t>(pas) * h);
+            const uint64_t bits = bits_par_pixel(f, format);
+            const uint64_t pas = (l * bits + 31) / 32 * 4, taille = pas * h;
+            if (bits == 0 || bits > 128 || taille > UINT_MAX) return false;
+            std::vector<BYTE> brut(static_cast<size_t>(taille));
             Com<IWICBitmap> memoire;
-            if (FAILED(t->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, pas,
-                                     static_cast<UINT>(brut.size()), brut.data())) ||
-                FAILED(f->CreateBitmapFromMemory(l, h, format, pas, static_cast<UINT>(brut.size()),
+            if (FAILED(t->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, static_cast<UINT>(pas),
+                                     static_cast<UINT>(taille), brut.data())) ||
+                FAILED(f->CreateBitmapFromMemory(l, h, format, static_cast<UINT>(pas), static_cast<UINT>(taille),
                                                  brut.data(), memoire.adresse())) ||
                 !copier_32(f, memoire.get(), GUID_WICPixelFormat32bppBGR, p))
                 return false;
