@@ -78,13 +78,21 @@ void Cadence::relire_periode(int64_t maintenant) {
 }
 
 void Cadence::attendre() {
-    // The composer shows a frame at each refresh: its flush waits for the next one.
-    if (compositeur() && SUCCEEDED(dwm().vider())) return;
-    const int64_t maintenant = compteur();
+    int64_t maintenant = compteur();
     // The rate may change with the display mode; reading it costs, so once a second.
     if (maintenant - lue_ > frequence_) relire_periode(maintenant);
+    // The composer shows a frame at each refresh: its flush waits for the next one. With
+    // nothing new to show it may return at once: then the period is waited out from the
+    // last return, so that frames never come faster than the display.
+    if (compositeur() && SUCCEEDED(dwm().vider())) {
+        maintenant = compteur();
+        if (maintenant - derniere_ < periode_ / 2) dormir_jusqua(derniere_ + periode_);
+        derniere_ = compteur();
+        return;
+    }
     if (origine_ == 0) origine_ = maintenant;
     dormir_jusqua(origine_ + ((maintenant - origine_) / periode_ + 1) * periode_);
+    derniere_ = compteur();
 }
 
 void Cadence::dormir_jusqua(int64_t echeance) {

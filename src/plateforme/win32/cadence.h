@@ -30,6 +30,7 @@ private:
     int64_t periode_ = 1;     // counter ticks a refresh
     int64_t origine_ = 0;     // a refresh boundary: the others follow at whole periods
     int64_t lue_ = 0;         // when the period was last read
+    int64_t derniere_ = 0;    // when the last wait returned
 };
 
 }  // namespace nocturo::win32
