@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "catalogue/cache.h"
 #include "settings/donnees.h"
 #include "settings/parametres.h"
 #include "util/erreurs.h"
@@ -92,9 +93,19 @@ void Tdiapo::sequence_demarrage() {
     charger_parametres();
     lire_fichier_exclusions();
     if (p.fichier_existe(FICHIER_MARQUEUR)) {
+        bool lu = false;
         if (p.fichier_existe(FICHIER_CACHE_IMAGES) && p.fichier_existe(FICHIER_CACHE_REP)) {
-            charger_catalogue();
-        } else {
+            try {
+                charger_catalogue();
+                lu = true;
+            } catch (const CacheAbime&) {
+                // Damaged (a crash, a full disk): rebuilt now, once, without a word; the
+                // marker goes first so that a failure on the way does not trust it again.
+                p.supprimer_fichier(FICHIER_MARQUEUR);
+                catalogue = {};
+            }
+        }
+        if (!lu) {
             scanner_catalogue();
             sauver_catalogue();
         }

@@ -58,8 +58,15 @@ Catalogue lire_cache(Fichiers& fichiers) {
     if (!fichiers.lire_octets(FICHIER_CACHE_IMAGES, octets))
         throw ErreurES("Fichier introuvable : " + FICHIER_CACHE_IMAGES);
     if (octets.size() % TAILLE_ENREGISTREMENT != 0)
-        throw ErreurES("Erreur de lecture : enregistrement incomplet à la fin du fichier " +
-                       FICHIER_CACHE_IMAGES);
+        throw CacheAbime("enregistrement incomplet à la fin du fichier " + FICHIER_CACHE_IMAGES);
+    for (size_t o = 0; o < octets.size(); o += TAILLE_ENREGISTREMENT) {
+        const auto* e = reinterpret_cast<const unsigned char*>(octets.data() + o);
+        const int64_t indice = static_cast<int32_t>(uint32_t{e[0]} | uint32_t{e[1]} << 8 | uint32_t{e[2]} << 16 |
+                                                    uint32_t{e[3]} << 24);
+        if (e[4] > LONGUEUR_NOM_MAX || indice < 0 || indice >= static_cast<int64_t>(lignes.size()))
+            throw CacheAbime("enregistrement " + std::to_string(o / TAILLE_ENREGISTREMENT) + " incohérent dans " +
+                             FICHIER_CACHE_IMAGES);
+    }
     return Catalogue(std::move(lignes), decoder_images(octets));
 }
 

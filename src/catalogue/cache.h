@@ -2,6 +2,7 @@
 // directory, and the marker that says they may be used.
 #pragma once
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,15 @@ std::vector<EntreeImage> decoder_images(const std::string& octets);
 
 // Writes both files and then the marker; an empty catalogue only removes the marker.
 void ecrire_cache(const Catalogue& catalogue, Fichiers& fichiers);
-// Reads both files; a missing file or a partial record is an ErreurES.
+// A cache that does not read back whole.
+class CacheAbime : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads both files. A missing file is an ErreurES; a cache that does not read back whole
+// (a partial record, a name longer than a record holds, a directory index outside the
+// list) is a CacheAbime.
 Catalogue lire_cache(Fichiers& fichiers);
 
 }  // namespace nocturo

@@ -67,6 +67,24 @@ INSTANTIATE_TEST_SUITE_P(
                     CasDemarrage{"marqueur sans table des images: parcours", true, true, false, false, true},
                     CasDemarrage{"sans marqueur: historique efface et parcours", false, true, true, false, false}));
 
+TEST_F(FenetreCatalogue, UnCacheAbimeEstReconstruitUneFoisSansQuestion) {
+    m.creer_fichier("C:\\Photos\\a.jpg", jpeg_simule(40, 30));
+    m.creer_fichier("C:\\nocturo\\nocturo.rep", "C:\\Photos\r\n");
+    m.creer_fichier(HISTORIQUE, LIGNE_HISTORIQUE + "\r\n");
+    m.creer_fichier(MARQUEUR, "");
+    m.creer_fichier(CACHE_REP, "C:\\Photos\r\n");
+    m.creer_fichier(CACHE_IMAGES, std::string(88 + 40, '\0'));  // cut short by a crash
+    m.touche_a(1500, 65);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_TRUE(m.messages.empty());
+    EXPECT_EQ(images(), std::vector<std::string>{"C:\\Photos\\a.jpg"});
+    EXPECT_EQ(m.taille_fichier(CACHE_IMAGES), 88);
+    EXPECT_TRUE(m.fichier_existe(MARQUEUR));
+    // The history stays: only the catalogue was damaged.
+    EXPECT_EQ(d.historique.lignes.front(), LIGNE_HISTORIQUE);
+    EXPECT_TRUE(m.fichier_existe(HISTORIQUE));
+}
+
 TEST_F(FenetreCatalogue, LesTemporairesDUneSauvegardeInterrompueSontEffaces) {
     for (const std::string& f : {FICHIER_PARAMETRES, FICHIER_HISTORIQUE, CACHE_IMAGES})
         m.creer_fichier(f + ".nouveau", "moitié");

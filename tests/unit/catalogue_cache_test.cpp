@@ -98,20 +98,31 @@ TEST_F(FichiersDuCache, UnFichierDImagesVideDonneUnCatalogueVide) {
     EXPECT_EQ(c.repertoires(), std::vector<std::string>{"C:\\Photos"});
 }
 
-TEST_F(FichiersDuCache, UnEnregistrementIncompletEstUneErreurDeLecture) {
-    std::string octets(88 + 30, '\0');
-    octets[4] = 1;
-    octets[5] = 'a';
-    m.creer_fichier(FICHIER_CACHE_REP, "C:\\Photos\r\n");
-    m.creer_fichier(FICHIER_CACHE_IMAGES, octets);
-    m.creer_fichier(FICHIER_MARQUEUR, "");
-    try {
-        lire_cache(m);
-        ADD_FAILURE() << "no error";
-    } catch (const ErreurES& e) {
-        EXPECT_NE(std::string(e.what()).find("toutes_img._nf"), std::string::npos);
+TEST_F(FichiersDuCache, UnCacheQuiNeSeRelitPasEntierEstAbime) {
+    const auto enregistrement = [](int32_t indice, int longueur) {
+        std::string e(88, '\0');
+        for (int k = 0; k < 4; ++k) e[static_cast<size_t>(k)] = static_cast<char>((static_cast<uint32_t>(indice) >> (8 * k)) & 0xFF);
+        e[4] = static_cast<char>(longueur);
+        return e;
+    };
+    const struct {
+        const char* ce_qu_il_montre;
+        std::string images;
+    } cas[] = {
+        {"table coupee", enregistrement(0, 1) + std::string(30, '\0')},
+        {"indice au-dela de la liste", enregistrement(0, 1) + enregistrement(2, 1)},
+        {"indice negatif", enregistrement(-1, 1)},
+        {"longueur au-dela de 80", enregistrement(1, 81)},
+    };
+    for (const auto& c : cas) {
+        m.creer_fichier(FICHIER_CACHE_REP, "C:\\Photos\r\nC:\\Photos\\b\r\n");
+        m.creer_fichier(FICHIER_CACHE_IMAGES, c.images);
+        m.creer_fichier(FICHIER_MARQUEUR, "");
+        EXPECT_THROW(lire_cache(m), CacheAbime) << c.ce_qu_il_montre;
+        EXPECT_TRUE(m.fichier_existe(FICHIER_MARQUEUR)) << "the caller decides";
     }
-    EXPECT_TRUE(m.fichier_existe(FICHIER_MARQUEUR));
+    m.creer_fichier(FICHIER_CACHE_IMAGES, enregistrement(1, 80) + enregistrement(0, 0));
+    EXPECT_EQ(lire_cache(m).nombre(), 2);
 }
 
 TEST_F(FichiersDuCache, UneEcritureManqueeNeLaissePasDeMarqueur) {
