@@ -50,11 +50,15 @@ const GUID& conteneur(FormatImage format) {
     }
 }
 
+// Sizes `p` for `t`, in the memory it already holds when that is enough: fresh memory costs
+// its first touch of every page, a good part of a large decode.
 bool allouer(Pixels& p, Taille t) {
     if (!taille_admissible(t)) return false;
+    const size_t n = static_cast<size_t>(t.largeur) * static_cast<size_t>(t.hauteur);
+    if (p.bgra.capacity() < n) p.bgra = {};  // not grown: the old pixels would be copied
+    p.bgra.resize(n);
     p.largeur = t.largeur;
     p.hauteur = t.hauteur;
-    p.bgra.resize(static_cast<size_t>(t.largeur) * static_cast<size_t>(t.hauteur));
     return true;
 }
 
@@ -105,11 +109,10 @@ bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille 
         const Taille reduite{static_cast<int>(l), static_cast<int>(h)};
         WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
         if (FAILED(t->GetClosestPixelFormat(&format))) return false;
-        Pixels p;
-        if (!allouer(p, reduite)) return false;
+        if (!allouer(sortie, reduite)) return false;
         if (format == GUID_WICPixelFormat32bppBGR) {
             if (FAILED(t->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, l * 4, l * h * 4,
-                                     reinterpret_cast<BYTE*>(p.bgra.data()))))
+                                     reinterpret_cast<BYTE*>(sortie.bgra.data()))))
                 return false;
         } else {
             // Another layout (24-bit, grey, CMYK): decoded small, then converted.
@@ -122,10 +125,9 @@ bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille 
                                      static_cast<UINT>(taille), brut.data())) ||
                 FAILED(f->CreateBitmapFromMemory(l, h, format, static_cast<UINT>(pas), static_cast<UINT>(taille),
                                                  brut.data(), memoire.adresse())) ||
-                !copier_32(f, memoire.get(), GUID_WICPixelFormat32bppBGR, p))
+                !copier_32(f, memoire.get(), GUID_WICPixelFormat32bppBGR, sortie))
                 return false;
         }
-        sortie = std::move(p);
         return true;
     }
     return false;
@@ -184,12 +186,9 @@ bool decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& voul
     if (format == FormatImage::jpeg && 2 * v.largeur <= propre.largeur && 2 * v.hauteur <= propre.hauteur &&
         decoder_reduit(f.get(), trame.get(), propre, v, sortie))
         return true;
-    Pixels p;
     // An icon's transparent parts turn to black, whatever colour they hide.
     const GUID& format_32 = format == FormatImage::icone ? GUID_WICPixelFormat32bppPBGRA : GUID_WICPixelFormat32bppBGR;
-    if (!allouer(p, propre) || !copier_32(f.get(), trame.get(), format_32, p)) return false;
-    sortie = std::move(p);
-    return true;
+    return allouer(sortie, propre) && copier_32(f.get(), trame.get(), format_32, sortie);
 }
 
 namespace gp = Gdiplus::DllExports;
@@ -265,10 +264,8 @@ bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& 
         if (gp::GdipDrawImageRectI(g, m.get(), 0, 0, v.largeur, v.hauteur) != Gdiplus::Ok) return false;
     }
     GdiFlush();
-    Pixels p;
-    if (!allouer(p, v)) return false;
-    std::memcpy(p.bgra.data(), bits, p.bgra.size() * sizeof(uint32_t));
-    sortie = std::move(p);
+    if (!allouer(sortie, v)) return false;
+    std::memcpy(sortie.bgra.data(), bits, sortie.bgra.size() * sizeof(uint32_t));
     return true;
 }
 
