@@ -1,6 +1,6 @@
 // Every picture of tests/fixtures/images through the platform's decoder, on the window's
-// thread and on a worker thread, then through the show's loader, against the outcome it
-// must have. One line a case; the exit code is 1 when any case differs.
+// thread and on a worker thread that hands the decoder the same picture each time, then
+// through the show's loader, against the outcome it must have. One line a case; the exit code is 1 when any case differs.
 //   images_test.exe <folder of the pictures>
 #include <ole2.h>
 
@@ -174,15 +174,17 @@ std::string ecart_decodeur(const CasDecodeur& c, bool decode, Taille vue, const 
     return c.quarts ? verifier_coins(p, QUARTS) : "";
 }
 
+// `p` is handed from one case to the next when given, as a caller that keeps its buffer.
 void essayer_decodeur(win32::PlateformeWin32& plateforme, const std::string& dossier, const char* fil,
-                      Rapport& rapport) {
+                      Rapport& rapport, Pixels* gardee = nullptr) {
     for (const CasDecodeur& c : CAS_DECODEUR) {
         Taille vue{-1, -1};
         const auto voulue = [&](Taille propre) {
             vue = propre;
             return c.voulue == PROPRE ? propre : c.voulue;
         };
-        Pixels p;
+        Pixels neuve;
+        Pixels& p = gardee ? *gardee : neuve;
         const bool decode = plateforme.decoder(dossier + "\\" + c.fichier, c.format, voulue, p);
         const std::string ecart = ecart_decodeur(c, decode, vue, p);
         rapport.ligne(ecart.empty(), std::string("decodeur ") + fil + " " + c.fichier + " " + demande(c.voulue),
@@ -235,7 +237,10 @@ int main(int argc, char** argv) {
         win32::PlateformeWin32 plateforme;
         essayer_decodeur(plateforme, dossier, "fenetre", rapport);
         // A worker thread has no COM until the decoder starts it there.
-        std::thread ouvrier([&] { essayer_decodeur(plateforme, dossier, "ouvrier", rapport); });
+        std::thread ouvrier([&] {
+            Pixels gardee;
+            essayer_decodeur(plateforme, dossier, "ouvrier", rapport, &gardee);
+        });
         ouvrier.join();
         essayer_chargement(plateforme, dossier, rapport);
     }
