@@ -74,7 +74,7 @@ Mesure mesurer_scan(Plateforme& machine, int fichiers) {
     const Racines racines{{"C:\\Banc", true}};
     const CriteresScan criteres;
     int32_t vues = 0;
-    const Pompe pompe = [&](int32_t n) {
+    const PompeParcours pompe = [&](int32_t n) {
         vues = n;
         machine.traiter_messages();
         return false;

@@ -52,7 +52,9 @@ void Tdiapo::scanner_catalogue() {
 
 void Tdiapo::lire_fichier_exclusions() {
     exclusions = {};
-    if (CheckBox_fic_exclusion.coche()) exclusions = nocturo::lire_fichier_exclusions(plateforme, plateforme);
+    // A long file lets Esc through as it is read.
+    if (CheckBox_fic_exclusion.coche())
+        exclusions = nocturo::lire_fichier_exclusions(plateforme, plateforme, [this] { plateforme.traiter_messages(); });
 }
 
 void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes(plateforme, "C:\\Nocturo", "Nocturo_exclusion.txt"); }

@@ -111,7 +111,7 @@ void Tdiapo::sequence_demarrage() {
         }
     } else {
         p.supprimer_fichier(FICHIER_HISTORIQUE);
-        lire_fichier_exclusions();
+        // The exclusion file was read above, nothing ran since: once is enough.
         scanner_catalogue();
         sauver_catalogue();
     }

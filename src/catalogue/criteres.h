@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "catalogue/detecteur.h"
 #include "catalogue/exclusions.h"
 
 namespace nocturo {
@@ -22,7 +23,9 @@ struct CriteresScan {
 };
 
 // The acceptance tests of one picture, in their order: exclusion patterns (exact
-// substrings), the directory marks, the month, the words of the directory's name.
-bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c);
+// substrings, found by `motifs`, made from the criteria's patterns), the directory marks,
+// the month, the words of the directory's name.
+bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c,
+                    const DetecteurMotifs& motifs);
 
 }  // namespace nocturo

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "plateforme/dialogues.h"
 #include "plateforme/fichiers.h"
 #include "plateforme/systeme.h"
 #include "settings/donnees.h"
@@ -16,40 +17,78 @@ namespace {
 
 bool commence_par(const std::string& texte, const char* debut) { return texte.rfind(debut, 0) == 0; }
 
-// Patterns of one file line of the block of directory `bloc`.
-void motifs_de_ligne(const std::string& bloc, const std::string& ligne, std::vector<std::string>& motifs,
-                     Dialogues& dialogues) {
-    const size_t p = ligne.find("...");
-    if (p == std::string::npos) {
-        motifs.push_back(bloc + "\\" + ligne);
-        return;
+// Gathers the patterns, up to the cap, letting messages through now and then.
+class Recueil {
+public:
+    Recueil(Dialogues& d, const Pompe& p) : dialogues_(d), pomper_(p) {}
+
+    bool plein() const { return total_ >= MOTIFS_MAX; }
+    void ajouter(std::vector<std::string>& liste, std::string motif) {
+        if (plein()) {
+            tronque_ = true;
+            return;
+        }
+        liste.push_back(std::move(motif));
+        ++total_;
+        souffler();
     }
-    // 'first...last': the first number is read after the last backslash of the line.
-    const size_t barre = ligne.rfind('\\');
-    const size_t debut = barre == std::string::npos ? 0 : barre + 1;
-    const std::string premier = debut < p ? ligne.substr(debut, p - debut) : std::string();
-    const std::string dernier = ligne.substr(p + 3);
-    const size_t point = premier.rfind('.');
-    const std::string extension = point == std::string::npos ? std::string() : premier.substr(point);
-    std::string prefixe;
-    int32_t a = 0, b = 0;
-    separe_nom_numero(premier, prefixe, a, dialogues);
-    separe_nom_numero(dernier, prefixe, b, dialogues);
-    const long long fin = std::min<long long>(b, a + LONGUEUR_SERIE_MAX - 1);
-    for (long long n = a; n <= fin; ++n)
-        motifs.push_back(bloc + "\\" + prefixe + std::to_string(n) + extension);
-}
+    void souffler() {
+        if (++pas_ % 4096 == 0 && pomper_) pomper_();
+    }
+
+    // The patterns of one file line of the block of directory `bloc`.
+    void ligne_de_bloc(const std::string& bloc, const std::string& ligne) {
+        const size_t p = ligne.find("...");
+        if (p == std::string::npos) {
+            ajouter(m.fichiers, bloc + "\\" + ligne);
+            return;
+        }
+        // 'first...last': the first number is read after the last backslash of the line.
+        const size_t barre = ligne.rfind('\\');
+        const size_t debut = barre == std::string::npos ? 0 : barre + 1;
+        const std::string premier = debut < p ? ligne.substr(debut, p - debut) : std::string();
+        const std::string dernier = ligne.substr(p + 3);
+        const size_t point = premier.rfind('.');
+        const std::string extension = point == std::string::npos ? std::string() : premier.substr(point);
+        std::string prefixe;
+        int32_t a = 0, b = 0;
+        separe_nom_numero(premier, prefixe, a, dialogues_);
+        separe_nom_numero(dernier, prefixe, b, dialogues_);
+        const long long fin = std::min<long long>(b, a + LONGUEUR_SERIE_MAX - 1);
+        for (long long n = a; n <= fin; ++n) {
+            if (plein()) {
+                tronque_ = true;
+                return;
+            }
+            ajouter(m.fichiers, bloc + "\\" + prefixe + std::to_string(n) + extension);
+        }
+    }
+    void finir() {
+        if (tronque_) dialogues_.message(TEXTE_TROP_DE_MOTIFS);
+    }
+
+    MotifsExclusion m;
+
+private:
+    Dialogues& dialogues_;
+    const Pompe& pomper_;
+    size_t total_ = 0;
+    size_t pas_ = 0;
+    bool tronque_ = false;
+};
 
 }  // namespace
 
-MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Dialogues& dialogues) {
-    MotifsExclusion m;
+MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Dialogues& dialogues,
+                                      const Pompe& pomper) {
+    Recueil r(dialogues, pomper);
     size_t i = 0;
     // Reading past the end gives an empty line, as a text file does.
     auto lire = [&] {
         std::string l = i < lignes.size() ? lignes[i] : std::string();
         if (i < lignes.size()) ++i;
         repare_utf8(l);
+        r.souffler();
         return l;
     };
     while (i < lignes.size()) {
@@ -57,7 +96,7 @@ MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Di
         if (l.empty() || l[0] == '\'') continue;
         if (commence_par(l, "**")) {
             l = l.substr(2);
-            m.repertoires.push_back(l);
+            r.ajouter(r.m.repertoires, l);
         }
         if (commence_par(l, "+*")) {
             const std::string bloc = l.substr(2);
@@ -65,20 +104,21 @@ MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Di
             // The end of the file is tested before the line is used: an unclosed block
             // loses its last line.
             while (i < lignes.size() && ligne != "-") {
-                motifs_de_ligne(bloc, ligne, m.fichiers, dialogues);
+                r.ligne_de_bloc(bloc, ligne);
                 ligne = lire();
             }
         }
     }
-    return m;
+    r.finir();
+    return std::move(r.m);
 }
 
-MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues) {
+MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues, const Pompe& pomper) {
     if (!fichiers.fichier_existe(FICHIER_EXCLUSIONS)) return {};
     std::vector<std::string> lignes;
     if (!lire_lignes(fichiers, FICHIER_EXCLUSIONS, lignes))
         throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS);
-    return lire_motifs_exclusion(lignes, dialogues);
+    return lire_motifs_exclusion(lignes, dialogues, pomper);
 }
 
 void ouvrir_dans_bloc_notes(Systeme& systeme, const std::string& repertoire, const std::string& nom) {

@@ -1,5 +1,6 @@
 // The exclusion file's grammar, and Notepad for editing it.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,22 @@ struct MotifsExclusion {
 
 // A run longer than this is cut: a typo in a run must not fill the memory.
 constexpr long long LONGUEUR_SERIE_MAX = 100000;
+// All the patterns of a file together: past this many, the rest is left out and the user
+// told so.
+constexpr size_t MOTIFS_MAX = 100000;
+inline const std::string TEXTE_TROP_DE_MOTIFS =
+    "Le fichier d'exclusions donne plus de 100000 motifs : seuls les 100000 premiers sont pris en compte.";
+
+// Called now and then during a long reading, so that Esc is heard.
+using Pompe = std::function<void()>;
 
 // The patterns of the lines of an exclusion file, each line repaired from UTF-8 first. A
-// run whose number does not fit 32 bits is told to the user and counts from 0.
-MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Dialogues& dialogues);
+// run whose number does not fit 32 bits is told to the user and counts from 0; patterns
+// past MOTIFS_MAX are left out, with one message.
+MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Dialogues& dialogues,
+                                      const Pompe& pomper = {});
 // The patterns of the exclusion file of the data directory; none when it does not exist.
-MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues);
+MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues, const Pompe& pomper = {});
 
 // Asks the shell to open `nom` in Notepad, `repertoire` being its working directory.
 void ouvrir_dans_bloc_notes(Systeme& systeme, const std::string& repertoire, const std::string& nom);

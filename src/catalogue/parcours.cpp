@@ -36,7 +36,13 @@ struct Niveau {
 // Depth first with a stack of our own, so a deep tree cannot exhaust the call stack.
 class Parcours {
 public:
-    Parcours(const CriteresScan& c, Fichiers& f, const Pompe& p) : criteres_(c), fichiers_(f), pompe_(p) {}
+    Parcours(const CriteresScan& c, Fichiers& f, const PompeParcours& p)
+        : criteres_(c),
+          fichiers_(f),
+          pompe_(p),
+          // Built once: each picture is then checked in one pass over its path.
+          motifs_(c.fichier_exclusion ? DetecteurMotifs({&c.motifs.repertoires, &c.motifs.fichiers})
+                                      : DetecteurMotifs()) {}
 
     void racine(const std::string& repertoire) {
         if (arret_) return;
@@ -55,7 +61,7 @@ public:
             // A name with no Windows-1252 form could not be opened again by its listed name.
             if (e.nom != "." && e.nom != ".." && e.nom_representable) {
                 std::string chemin = n.repertoire + "\\" + e.nom;
-                if (extension_acceptee(e) && image_acceptee(chemin, n.repertoire, criteres_))
+                if (extension_acceptee(e) && image_acceptee(chemin, n.repertoire, criteres_, motifs_))
                     catalogue_.ajouter(n.repertoire, e.nom);
                 if (criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e))
                     sous_repertoire = std::move(chemin);
@@ -78,7 +84,8 @@ private:
 
     const CriteresScan& criteres_;
     Fichiers& fichiers_;
-    const Pompe& pompe_;
+    const PompeParcours& pompe_;
+    const DetecteurMotifs motifs_;
     Catalogue catalogue_;
     std::vector<Niveau> pile_;
     int32_t vues_ = 0;
@@ -101,12 +108,9 @@ bool extension_acceptee(const EntreeRepertoire& entree) {
     return false;
 }
 
-bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c) {
-    if (c.fichier_exclusion) {
-        for (const auto* liste : {&c.motifs.repertoires, &c.motifs.fichiers})
-            for (const std::string& motif : *liste)
-                if (!motif.empty() && chemin.find(motif) != std::string::npos) return false;
-    }
+bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c,
+                    const DetecteurMotifs& motifs) {
+    if (c.fichier_exclusion && motifs.trouve_dans(chemin)) return false;
     if (c.marques == ModeMarques::exclues && marque(chemin)) return false;
     if (c.marques == ModeMarques::seules && !marque(chemin)) return false;
     if (c.filtre_date && !date_acceptee(repertoire, c.de, c.a, c.plage)) return false;
@@ -115,7 +119,7 @@ bool image_acceptee(const std::string& chemin, const std::string& repertoire, co
 }
 
 Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichiers& fichiers,
-                    const Pompe& pompe) {
+                    const PompeParcours& pompe) {
     Parcours p(criteres, fichiers, pompe);
     for (const Racine& r : racines) {
         if (r.cochee && fichiers.repertoire_existe(r.chemin)) p.racine(r.chemin);

@@ -12,7 +12,7 @@ namespace nocturo {
 
 // Called between entries with the number of entries seen so far: lets the window handle
 // its messages, and answers true to stop the walk.
-using Pompe = std::function<bool(int32_t entrees_vues)>;
+using PompeParcours = std::function<bool(int32_t entrees_vues)>;
 
 // A directory entry that may be a picture: ".JPG" or ".BMP" anywhere in its name (any
 // case), a name that does not start with ".", and a file that is not empty.
@@ -21,6 +21,6 @@ bool extension_acceptee(const EntreeRepertoire& entree);
 // Walks the checked roots that exist, depth first in the listing's order. A stop keeps
 // what was entered so far.
 Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichiers& fichiers,
-                    const Pompe& pompe);
+                    const PompeParcours& pompe);
 
 }  // namespace nocturo

@@ -17,7 +17,8 @@ Prechargeur::~Prechargeur() {
 void Prechargeur::demander(const std::string& cle, Travail travail) {
     {
         std::lock_guard<std::mutex> l(verrou_);
-        if (en_cours_ == cle || (resultat_ && resultat_->first == cle)) return;  // already under way
+        if (voulue_ == cle) return;  // already under way, or done
+        voulue_ = cle;
         resultat_.reset();
         demande_.emplace(cle, std::move(travail));
     }
@@ -26,15 +27,18 @@ void Prechargeur::demander(const std::string& cle, Travail travail) {
 
 std::optional<Chargement> Prechargeur::prendre(const std::string& cle) {
     std::unique_lock<std::mutex> l(verrou_);
-    signal_.wait(l, [&] { return en_cours_ != cle && !(demande_ && demande_->first == cle); });
-    if (resultat_ && resultat_->first == cle) {
-        Chargement c = std::move(resultat_->second);
+    if (voulue_ != cle) {
+        // Another picture was foreseen: it is dropped, even the one being loaded.
+        voulue_.clear();
+        demande_.reset();
         resultat_.reset();
-        return c;
+        return std::nullopt;
     }
+    signal_.wait(l, [&] { return resultat_.has_value(); });
+    Chargement c = std::move(resultat_->second);
     resultat_.reset();
-    demande_.reset();
-    return std::nullopt;
+    voulue_.clear();
+    return c;
 }
 
 void Prechargeur::travailler() {
@@ -44,12 +48,11 @@ void Prechargeur::travailler() {
         if (fin_) return;
         auto [cle, travail] = std::move(*demande_);
         demande_.reset();
-        en_cours_ = cle;
         l.unlock();
         Chargement c = travail();  // never throws: a load's failures are its outcome
         l.lock();
-        en_cours_.clear();
-        if (!fin_) resultat_.emplace(std::move(cle), std::move(c));
+        // Kept only while it is still the one wanted.
+        if (!fin_ && cle == voulue_ && !demande_) resultat_.emplace(std::move(cle), std::move(c));
         signal_.notify_all();
     }
 }

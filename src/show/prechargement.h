@@ -25,7 +25,7 @@ public:
     // taken, is dropped: only the next picture is kept.
     void demander(const std::string& cle, Travail travail);
     // The result for `cle`, waiting for it while it is asked or loads; nothing when `cle`
-    // was not asked for (the request or result of another is dropped).
+    // was not the one asked for (what was asked is dropped then).
     std::optional<Chargement> prendre(const std::string& cle);
 
 private:
@@ -33,8 +33,8 @@ private:
 
     std::mutex verrou_;
     std::condition_variable signal_;
+    std::string voulue_;  // the key whose result is wanted; empty when none
     std::optional<std::pair<std::string, Travail>> demande_;
-    std::string en_cours_;  // empty when idle
     std::optional<std::pair<std::string, Chargement>> resultat_;
     bool fin_ = false;
     std::thread fil_;

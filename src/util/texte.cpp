@@ -23,14 +23,6 @@ constexpr int TAUX_ECHANTILLONNAGE = 11025;
 
 bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 
-// Replaces the first occurrence, keeping the whole tail; false when there is none.
-bool remplacer_premiere(std::string& texte, std::string_view cherche, std::string_view par) {
-    const size_t p = texte.find(cherche);
-    if (cherche.empty() || p == std::string::npos) return false;
-    texte.replace(p, cherche.size(), par);
-    return true;
-}
-
 void ajouter_16(std::string& s, uint32_t v) {
     s += static_cast<char>(v & 0xFF);
     s += static_cast<char>((v >> 8) & 0xFF);
@@ -84,16 +76,33 @@ void remplace_premier(const std::string& cherche, const std::string& remplacemen
 }
 
 void repare_utf8(std::string& texte) {
-    static const std::pair<std::string_view, std::string_view> REPARATIONS[] = {
-        {"Ã©", "é"}, {"ÃƒÂ©", "é"}, {"Â°", "°"}, {"Ã´", "ô"}, {"Ã¨", "è"},
-        {"Ã§", "ç"}, {"Ã\xA0", "à"}, {"Ã¢", "â"}, {"Ãª", "ê"}, {"Ã®", "î"},
-        {"Ã´", "ô"}, {"Ã»", "û"}, {"Ã¸", "°"}, {"â€š", "é"}, {"Ã¹", "ù"},
-        {"Ã¯", "ï"}, {"Ã¼", "ü"}, {"Ã¤", "ä"}, {"Ã¶", "ö"}, {"Ã‰", "É"},
+    static const std::pair<std::string_view, char> REPARATIONS[] = {
+        {"Ã©", '\xE9'}, {"ÃƒÂ©", '\xE9'}, {"Â°", '\xB0'}, {"Ã´", '\xF4'}, {"Ã¨", '\xE8'},
+        {"Ã§", '\xE7'}, {"Ã\xA0", '\xE0'}, {"Ã¢", '\xE2'}, {"Ãª", '\xEA'}, {"Ã®", '\xEE'},
+        {"Ã»", '\xFB'}, {"Ã¸", '\xB0'}, {"â€š", '\xE9'}, {"Ã¹", '\xF9'}, {"Ã¯", '\xEF'},
+        {"Ã¼", '\xFC'}, {"Ã¤", '\xE4'}, {"Ã¶", '\xF6'}, {"Ã‰", '\xC9'},
     };
-    // A legitimate 'â' (château) keeps matching the trigger: the pass count ends the loop.
-    for (size_t passes = 0; texte.find_first_of("ÂÃâ") != std::string::npos && passes < texte.size();
-         ++passes)
-        for (const auto& [cherche, par] : REPARATIONS) remplacer_premiere(texte, cherche, par);
+    if (texte.find_first_of("ÂÃâ") == std::string::npos) return;
+    // One pass: each character joins the output, and a sequence that the output now ends
+    // with is replaced at once, again while a replacement completes another one (Ã¢ gives
+    // the â that may start â€š). Linear however long the line.
+    std::string r;
+    r.reserve(texte.size());
+    for (const char c : texte) {
+        r += c;
+        for (bool encore = true; encore;) {
+            encore = false;
+            for (const auto& [cherche, par] : REPARATIONS) {
+                if (r.size() >= cherche.size() && r.compare(r.size() - cherche.size(), cherche.size(), cherche) == 0) {
+                    r.resize(r.size() - cherche.size());
+                    r += par;
+                    encore = true;
+                    break;
+                }
+            }
+        }
+    }
+    texte = std::move(r);
 }
 
 int compte_car(char c, const std::string& texte) {

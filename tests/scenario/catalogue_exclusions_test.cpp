@@ -47,6 +47,25 @@ TEST_F(Exclusions, LActivationVideLesListes) {
     EXPECT_EQ(d.exclusions, MotifsExclusion{});
 }
 
+TEST_F(Exclusions, LuUneFoisParDemarrageEtEchapEntenduPendantLaLecture) {
+    m.creer_fichier("C:\\nocturo\\nocturo_var.prm", "CheckBox_fic_exclusion.Checked = true\r\n");
+    m.creer_fichier("C:\\Photos\\a.jpg");
+    m.creer_fichier("C:\\nocturo\\nocturo.rep", "C:\\Photos\r\n");
+    m.touche_a(1, 65);  // ends the show: only the start-up is looked at
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_EQ(m.lectures(FICHIER), 1);
+
+    // A file of a hundred thousand lines: Esc ends the program while it is read.
+    Scenario autre;
+    std::string gros;
+    for (int i = 0; i < 100000; ++i) gros += "**C:\\Ailleurs\\" + std::to_string(i) + "\r\n";
+    autre.machine.creer_fichier(FICHIER, gros);
+    autre.machine.creer_fichier("C:\\nocturo\\nocturo_var.prm", "CheckBox_fic_exclusion.Checked = true\r\n");
+    autre.machine.touche_a(3, VK_ECHAP);
+    EXPECT_EQ(autre.demarrer(), 1);
+    EXPECT_LT(autre.diapo->exclusions.repertoires.size(), 1u);  // the reading never finished
+}
+
 TEST_F(Exclusions, LeBoutonOuvreLeFichierDansLeBlocNotes) {
     d.SpeedButton1.cliquer();
     EXPECT_EQ(m.lancements, Lignes{"open|notepad.exe|Nocturo_exclusion.txt|C:\\Nocturo"});

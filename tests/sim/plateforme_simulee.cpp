@@ -154,6 +154,7 @@ bool PlateformeSimulee::supprimer_fichier(const std::string& chemin) {
 
 bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
+    ++lectures_[cle(chemin)];
     Noeud* n = trouver(chemin);
     if (!n || n->repertoire) return false;
     c = n->contenu;

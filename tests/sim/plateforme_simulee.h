@@ -68,6 +68,12 @@ public:
         return decodages_;
     }
     int rafraichissements = 0;
+    // How many times a file was read whole, by its path in any case.
+    int lectures(const std::string& chemin) const {
+        std::lock_guard<std::recursive_mutex> verrou(verrou_);
+        auto it = lectures_.find(cle(chemin));
+        return it == lectures_.end() ? 0 : it->second;
+    }
     int bips = 0;
     int montrer_curseur_appels = 0;
     int curseur = CURSEUR_DEFAUT;
@@ -170,6 +176,7 @@ private:
     // The preloading worker reads files while the window's thread writes them.
     mutable std::recursive_mutex verrou_;
     std::vector<std::string> decodages_;
+    std::map<std::string, int> lectures_;
     std::map<std::string, Noeud> noeuds_;
     std::map<std::string, size_t> echecs_ecriture_;
     std::vector<Evenement> evenements_;

@@ -124,6 +124,45 @@ TEST(RepareUtf8, SequencesDuTableau) {
     EXPECT_EQ(t, "é" + std::string(400, 'x'));
 }
 
+// The repair as it was first written: passes over the whole line, each replacing the first
+// occurrence of each sequence, until no trigger is left or as many passes as characters.
+void repare_par_passes(std::string& texte) {
+    static const std::pair<std::string, std::string> R[] = {
+        {"Ã©", "é"}, {"ÃƒÂ©", "é"}, {"Â°", "°"}, {"Ã´", "ô"}, {"Ã¨", "è"}, {"Ã§", "ç"}, {"Ã\xA0", "à"},
+        {"Ã¢", "â"}, {"Ãª", "ê"}, {"Ã®", "î"}, {"Ã´", "ô"}, {"Ã»", "û"}, {"Ã¸", "°"}, {"â€š", "é"},
+        {"Ã¹", "ù"}, {"Ã¯", "ï"}, {"Ã¼", "ü"}, {"Ã¤", "ä"}, {"Ã¶", "ö"}, {"Ã‰", "É"},
+    };
+    for (size_t passes = 0; texte.find_first_of("ÂÃâ") != std::string::npos && passes < texte.size(); ++passes)
+        for (const auto& [de, vers] : R)
+            if (const size_t p = texte.find(de); p != std::string::npos) texte.replace(p, de.size(), vers);
+}
+
+TEST(RepareUtf8, MemeResultatQueLesPassesSurDesTextesAuHasard) {
+    // Texts drawn from the characters the sequences are made of, and a few others.
+    const std::string alphabet = "ÃÂâƒ©°´¨§\xA0¢ª®»¸€š¹¯¼¤¶‰éa ";
+    unsigned etat = 12345;
+    for (int essai = 0; essai < 20000; ++essai) {
+        std::string t;
+        const int n = static_cast<int>(etat % 12);
+        for (int i = 0; i < n; ++i) {
+            etat = etat * 1103515245u + 12345u;
+            t += alphabet[(etat >> 8) % alphabet.size()];
+        }
+        etat = etat * 1103515245u + 12345u;
+        std::string attendu = t, obtenu = t;
+        repare_par_passes(attendu);
+        repare_utf8(obtenu);
+        ASSERT_EQ(obtenu, attendu) << "[" << t << "]";
+    }
+}
+
+TEST(RepareUtf8, UneLigneDeCentMilleCaracteresSeRepareDUnTrait) {
+    // Once twenty searches over the line per character: minutes for such a line.
+    std::string t = std::string(50000, 'x') + "château Ã©" + std::string(50000, 'y');
+    repare_utf8(t);
+    EXPECT_EQ(t, std::string(50000, 'x') + "château é" + std::string(50000, 'y'));
+}
+
 TEST(Borne, BasPuisHaut) {
     const struct {
         int valeur, bas, haut, attendu;
