@@ -6,6 +6,8 @@
 namespace nocturo {
 
 int Historique::ajouter(const std::string& chemin) {
+    recentes.push_back(chemin);
+    if (recentes.size() > static_cast<size_t>(NB_HISTORIQUE_SAUVE)) recentes.pop_front();
     if (static_cast<int>(lignes.size()) < capacite) {
         lignes.push_back(chemin);
         ecriture = indice = static_cast<int>(lignes.size()) - 1;
@@ -28,12 +30,13 @@ bool lire_historique(Fichiers& fichiers, Historique& historique) {
     if (taille_fichier(fichiers, FICHIER_HISTORIQUE) <= 0 || !lire_lignes(fichiers, FICHIER_HISTORIQUE, lues))
         return false;
     historique.lignes = dernieres_lignes(lues, NB_HISTORIQUE_SAUVE);
+    historique.recentes.assign(historique.lignes.begin(), historique.lignes.end());
     historique.indice = static_cast<int>(historique.lignes.size()) - 1;
     return true;
 }
 
 void ecrire_historique(Fichiers& fichiers, const Historique& historique) {
-    ecrire_lignes(fichiers, FICHIER_HISTORIQUE, dernieres_lignes(historique.lignes, NB_HISTORIQUE_SAUVE));
+    ecrire_lignes(fichiers, FICHIER_HISTORIQUE, {historique.recentes.begin(), historique.recentes.end()});
 }
 
 }  // namespace nocturo

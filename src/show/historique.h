@@ -1,6 +1,7 @@
 // The display history: the pictures shown, oldest first, and the position browsed to. The
 // newest 300 survive from one run to the next.
 #pragma once
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct Historique {
     int indice = -1;    // the picture shown or browsed to
     int ecriture = -1;  // the line last written once the list is full; -1 at each new run
     int capacite = CAPACITE_HISTORIQUE;
+    // The newest 300 pictures in the order they were shown, which the ring's line order no
+    // longer tells once it has turned: what the file keeps.
+    std::deque<std::string> recentes;
 
     // Appends the path; once full, writes over the line after the last one written,
     // wrapping. Gives the line written.
@@ -28,7 +32,7 @@ std::vector<std::string> dernieres_lignes(const std::vector<std::string>& lignes
 // The history file's newest 300 lines, the position on the last; false, and nothing
 // changed, when the file is missing or empty (a first start).
 bool lire_historique(Fichiers& fichiers, Historique& historique);
-// The newest 300 lines, in line order.
+// The newest 300 pictures, oldest first.
 void ecrire_historique(Fichiers& fichiers, const Historique& historique);
 
 }  // namespace nocturo

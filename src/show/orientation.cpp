@@ -51,6 +51,8 @@ int orientation_tiff(std::string_view tiff) {
     uint32_t ifd = 0;
     uint16_t nombre = 0;
     if (!t.u32(4, ifd) || !t.u16(ifd, nombre)) return 0;
+    // The whole directory lies inside the segment, or nothing in it is believed.
+    if (size_t{ifd} + 2 + size_t{nombre} * 12 > tiff.size()) return 0;
     // Only the first directory is read: no offset is followed, so nothing can loop.
     for (uint32_t i = 0; i < nombre; ++i) {
         const size_t entree = size_t{ifd} + 2 + size_t{i} * 12;

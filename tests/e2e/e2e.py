@@ -20,6 +20,7 @@ import scenarios_reglages  # noqa: F401
 import scenarios_catalogue  # noqa: F401
 import scenarios_commandes  # noqa: F401
 import scenarios_diaporama  # noqa: F401
+import scenarios_images  # noqa: F401
 
 
 def demarrer(dossier):

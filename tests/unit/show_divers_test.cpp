@@ -22,6 +22,13 @@ TEST(Historique, AjouteJusquALaCapaciteEnsuiteTourne) {
     EXPECT_EQ(h.ajouter("g"), 0);
     EXPECT_EQ(h.lignes, (std::vector<std::string>{"g", "e", "f"}));
     EXPECT_EQ(h.indice, 0);
+    // What is kept for the next run is the newest, in the order shown.
+    EXPECT_EQ(std::vector<std::string>(h.recentes.end() - 3, h.recentes.end()),
+              (std::vector<std::string>{"e", "f", "g"}));
+    for (int i = 0; i < 400; ++i) h.ajouter(std::to_string(i));
+    EXPECT_EQ(h.recentes.size(), 300u);
+    EXPECT_EQ(h.recentes.front(), "100");
+    EXPECT_EQ(h.recentes.back(), "399");
     EXPECT_EQ(dernieres_lignes({"1", "2", "3"}, 2), (std::vector<std::string>{"2", "3"}));
     EXPECT_EQ(dernieres_lignes({"1"}, 300), (std::vector<std::string>{"1"}));
 }

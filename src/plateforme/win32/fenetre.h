@@ -9,6 +9,7 @@
 
 #include "forme/controles.h"
 #include "plateforme/win32/poignees.h"
+#include "plateforme/win32/tampon_ecran.h"
 
 namespace nocturo::win32 {
 
@@ -116,6 +117,7 @@ private:
     Forme& forme_;
     StyleFenetre style_;
     Rappels rappels_;
+    TamponEcran tampon_;  // peinture.cpp
     std::string titre_;
     HWND h_ = nullptr;
     HWND bulles_ = nullptr;
