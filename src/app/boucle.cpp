@@ -2,6 +2,7 @@
 #include "app/diaporama.h"
 #include "catalogue/chemins.h"
 #include "settings/donnees.h"
+#include "show/liste_courante.h"
 #include "util/fichiers.h"
 #include "util/texte.h"
 
@@ -84,12 +85,12 @@ void Tdiapo::etape_fichier_rep_courant() {
     Plateforme& p = plateforme;
     std::vector<std::string> lignes;
     if (!p.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes(p, FICHIER_REP_COURANT, lignes)) return;
-    if (lignes.size() <= 1) {
+    const std::optional<std::string> suivante = consommer_liste(lignes);
+    if (!suivante) {
         p.supprimer_fichier(FICHIER_REP_COURANT);
         return;
     }
-    image_courante = lignes[0] + "\\" + lignes[1];
-    lignes.erase(lignes.begin() + 1);
+    image_courante = *suivante;
     ecrire_lignes(p, FICHIER_REP_COURANT, lignes);
 }
 
@@ -101,9 +102,8 @@ std::string Tdiapo::prevoir_image_suivante() {
                       : suivant_en_ordre(reglages.indice_non_aleatoire, n);
     // A current-directory list still holding names gives the next one instead.
     std::vector<std::string> lignes;
-    if (plateforme.fichier_existe(FICHIER_REP_COURANT) && lire_lignes(plateforme, FICHIER_REP_COURANT, lignes) &&
-        lignes.size() > 1)
-        return lignes[0] + "\\" + lignes[1];
+    if (plateforme.fichier_existe(FICHIER_REP_COURANT) && lire_lignes(plateforme, FICHIER_REP_COURANT, lignes))
+        if (const std::optional<std::string> suivante = prochaine_de_liste(lignes)) return *suivante;
     return catalogue.chemin(p);
 }
 

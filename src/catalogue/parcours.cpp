@@ -26,11 +26,12 @@ bool mene_ailleurs(const EntreeRepertoire& e) {
     return (e.attributs & ATTR_REPARSE) != 0 && (e.etiquette == 0 || substitut_de_nom(e.etiquette));
 }
 
-// One directory being walked: its listing and the next entry to take.
+// One directory being walked: held open, its listing and the next entry to take.
 struct Niveau {
-    std::string repertoire;
+    std::unique_ptr<RepertoireOuvert> ouvert;
     std::vector<EntreeRepertoire> entrees;
     size_t suivante = 0;
+    const std::string& repertoire() const { return ouvert->chemin; }
 };
 
 // Depth first with a stack of our own, so a deep tree cannot exhaust the call stack.
@@ -46,7 +47,7 @@ public:
 
     void racine(const std::string& repertoire) {
         if (arret_) return;
-        entrer(repertoire);
+        entrer(fichiers_.ouvrir_repertoire(repertoire));
         while (!pile_.empty()) {
             Niveau& n = pile_.back();
             if (arret_ || n.suivante >= n.entrees.size()) {
@@ -57,16 +58,15 @@ public:
             }
             const EntreeRepertoire& e = n.entrees[n.suivante++];
             ++vues_;
-            std::string sous_repertoire;
+            bool descendre = false;
             // A name with no Windows-1252 form could not be opened again by its listed name.
             if (e.nom != "." && e.nom != ".." && e.nom_representable) {
-                std::string chemin = n.repertoire + "\\" + e.nom;
-                if (extension_acceptee(e) && image_acceptee(chemin, n.repertoire, criteres_, motifs_))
-                    catalogue_.ajouter(n.repertoire, e.nom);
-                if (criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e))
-                    sous_repertoire = std::move(chemin);
+                if (extension_acceptee(e) && image_acceptee(n.repertoire() + "\\" + e.nom, n.repertoire(), criteres_, motifs_))
+                    catalogue_.ajouter(n.repertoire(), e.nom);
+                descendre = criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e);
             }
-            if (sous_repertoire.empty() || !entrer(sous_repertoire)) pomper();
+            // Opened from its parent, not by its path.
+            if (!descendre || !entrer(fichiers_.ouvrir_sous_repertoire(*n.ouvert, e.nom))) pomper();
         }
     }
     void pomper() {
@@ -75,9 +75,10 @@ public:
     Catalogue resultat() { return std::move(catalogue_); }
 
 private:
-    bool entrer(const std::string& d) {
-        Niveau n{d, {}, 0};
-        if (!fichiers_.lister_repertoire(d, n.entrees)) return false;  // unlistable: skipped
+    bool entrer(std::unique_ptr<RepertoireOuvert> ouvert) {
+        if (!ouvert) return false;
+        Niveau n{std::move(ouvert), {}, 0};
+        if (!fichiers_.lister_ouvert(*n.ouvert, n.entrees)) return false;  // unlistable: skipped
         pile_.push_back(std::move(n));
         return true;
     }

@@ -3,6 +3,7 @@
 // the caller must hear of throw ErreurES.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,16 @@ struct EntreeRepertoire {
     bool nom_representable = true;  // false when the real name has no Windows-1252 form
 };
 
+// A directory held open, so that its subdirectories open from it without the system walking
+// the whole path again: at the bottom of a tree thousands of levels deep an entry costs what
+// it costs at the top, and no path length limit applies.
+class RepertoireOuvert {
+public:
+    explicit RepertoireOuvert(std::string c) : chemin(std::move(c)) {}
+    virtual ~RepertoireOuvert() = default;
+    const std::string chemin;  // its full path, for the paths built from it
+};
+
 class Fichiers {
 public:
     virtual ~Fichiers() = default;
@@ -67,6 +78,21 @@ public:
                                    std::vector<EntreeRepertoire>& entrees) = 0;
     // Creation time of a file, local date-time in days; false when it cannot be read.
     virtual bool date_creation(const std::string& chemin, double& jours) = 0;
+
+    // A directory opened by its full path, and a subdirectory opened from it; null when it
+    // cannot be opened. By default they only remember the path.
+    virtual std::unique_ptr<RepertoireOuvert> ouvrir_repertoire(const std::string& chemin) {
+        if (!repertoire_existe(chemin)) return nullptr;
+        return std::make_unique<RepertoireOuvert>(chemin);
+    }
+    virtual std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
+                                                                     const std::string& nom) {
+        return std::make_unique<RepertoireOuvert>(parent.chemin + "\\" + nom);
+    }
+    // The entries of an open directory, as lister_repertoire gives them.
+    virtual bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) {
+        return lister_repertoire(r.chemin, entrees);
+    }
 };
 
 }  // namespace nocturo

@@ -139,6 +139,17 @@ TEST_F(Parcours, LesLiensNeSontPasSuivisLesDossiersDuNuageLeSont) {
     EXPECT_EQ(chemins(c), (Chemins{"C:\\Photos\\a.jpg", "C:\\Photos\\OneDrive\\c.jpg", "C:\\Ailleurs\\b.jpg"}));
 }
 
+TEST_F(Parcours, UneChaineDeTroisMilleDossiersJusquAuBout) {
+    // Each level opened from its parent: no path walked again, no length limit, no recursion.
+    std::string chemin = "C:\\Profond";
+    for (int i = 0; i < 3000; ++i) chemin += "\\d" + std::to_string(i % 10);
+    m.creer_fichier(chemin + "\\a.jpg");
+    const Catalogue c = parcourir_racines({{"C:\\Profond"}});
+    ASSERT_EQ(c.nombre(), 1);
+    EXPECT_EQ(c.chemin(0), chemin + "\\a.jpg");
+    EXPECT_GT(c.chemin(0).size(), 260u);
+}
+
 TEST(SubstitutDeNom, SeulesLesEtiquettesQuiMenentAilleurs) {
     EXPECT_TRUE(substitut_de_nom(ETIQUETTE_POINT_MONTAGE));
     EXPECT_TRUE(substitut_de_nom(ETIQUETTE_LIEN_SYMBOLIQUE));

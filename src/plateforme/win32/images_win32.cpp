@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "plateforme/win32/entetes_images.h"
+#include "show/entetes_images.h"
 #include "plateforme/win32/plateforme_win32.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/texte_win32.h"

@@ -1,10 +1,10 @@
-#include "plateforme/win32/entetes_images.h"
+#include "show/entetes_images.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 
-namespace nocturo::win32 {
+namespace nocturo {
 
 namespace {
 
@@ -178,4 +178,4 @@ bool taille_admissible(Taille t) {
            static_cast<int64_t>(t.largeur) * t.hauteur <= PIXELS_MAX;
 }
 
-}  // namespace nocturo::win32
+}  // namespace nocturo

@@ -10,7 +10,7 @@
 
 #include "plateforme/images.h"
 
-namespace nocturo::win32 {
+namespace nocturo {
 
 // Reads up to `n` bytes at `position`; returns how many it read.
 using LireOctets = std::function<size_t(uint64_t position, void* destination, size_t n)>;
@@ -28,4 +28,4 @@ bool metafichier_sain(std::string_view octets);
 // Not empty, and small enough to be decoded at all.
 bool taille_admissible(Taille t);
 
-}  // namespace nocturo::win32
+}  // namespace nocturo
