@@ -164,18 +164,23 @@ bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
 void PlateformeSimulee::ecrire_octets(const std::string& chemin, std::string_view c) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("ecrire|" + chemin);
-    ecrire(chemin, c);
+    ecrire(chemin, c, false);
 }
 
 void PlateformeSimulee::ecrire_octets_durables(const std::string& chemin, std::string_view c) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("durable|" + chemin);
-    ecrire(chemin, c);
+    ecrire(chemin, c, true);
 }
 
-void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c) {
+void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c, bool durable) {
+    if (panne && panne("creer", chemin)) throw ErreurES("Impossible de créer le fichier " + chemin);
     Noeud* n = ajouter(chemin, false);
     if (!n) throw ErreurES("Impossible de créer le fichier " + chemin);
+    if (panne && panne("ecrire", chemin)) {
+        n->contenu = std::string(c.substr(0, c.size() / 2));
+        throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+    }
     auto echec = echecs_ecriture_.find(cle(chemin));
     if (echec != echecs_ecriture_.end()) {
         n->contenu = std::string(c.substr(0, std::min(echec->second, c.size())));
@@ -183,13 +188,14 @@ void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c) {
         throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
     }
     n->contenu = std::string(c);
+    if (durable && panne && panne("vider", chemin)) throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
 }
 
 bool PlateformeSimulee::remplacer_fichier(const std::string& source,
                                           const std::string& destination) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("remplacer|" + source + "|" + destination);
-    if (echec_remplacement) return false;
+    if (echec_remplacement || (panne && panne("remplacer", destination))) return false;
     Noeud* s = trouver(source);
     if (!s || s->repertoire) return false;
     std::string octets = s->contenu;

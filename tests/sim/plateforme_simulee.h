@@ -46,6 +46,10 @@ public:
     void echouer_ecriture(const std::string& chemin, size_t octets = 0);
     // Replacing any file fails (the move step of a safe write).
     bool echec_remplacement = false;
+    // Asked at each step of every write, with the step ("creer", "ecrire", "vider",
+    // "remplacer") and the path written (the destination, for a replacement): true makes
+    // that step fail as a full disk or a pulled drive would.
+    std::function<bool(const std::string& etape, const std::string& chemin)> panne;
 
     void touche_a(double ms, int touche);
     void souris_a(double ms, int x, int y);
@@ -171,7 +175,7 @@ private:
     Noeud* trouver(const std::string& chemin);
     Noeud* ajouter(const std::string& chemin, bool repertoire);
     void avancer(double duree);
-    void ecrire(const std::string& chemin, std::string_view contenu);
+    void ecrire(const std::string& chemin, std::string_view contenu, bool durable);
 
     // The preloading worker reads files while the window's thread writes them.
     mutable std::recursive_mutex verrou_;
