@@ -1,0 +1,57 @@
+// The picture header checks: from any bytes, a size with no negative side, read in a few
+// small reads that stay within the buffers handed over; a metafile found sound stays sound
+// whatever follows the bytes its header claims.
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "commun.h"
+#include "show/entetes_images.h"
+
+using namespace nocturo;
+
+namespace {
+
+// Far more than the deepest walk needs: the segments of a JPEG, or two reads per icon entry.
+constexpr int LECTURES_MAX = 1100;
+constexpr size_t OCTETS_PAR_LECTURE_MAX = 64;
+
+std::optional<Taille> lire_taille(FormatImage format, std::string_view fichier) {
+    int lectures = 0;
+    const LireOctets lire = [&](uint64_t position, void* destination, size_t n) -> size_t {
+        EXIGER(++lectures <= LECTURES_MAX);
+        EXIGER(n <= OCTETS_PAR_LECTURE_MAX);
+        // The whole destination is written, as a system read may: it must be that large.
+        std::memset(destination, 0xBE, n);
+        if (position >= fichier.size()) return 0;
+        const size_t lus = std::min<uint64_t>(n, fichier.size() - position);
+        std::memcpy(destination, fichier.data() + position, lus);
+        return lus;
+    };
+    const std::optional<Taille> t = taille_annoncee(format, lire);
+    if (t) {
+        EXIGER(t->largeur >= 0 && t->hauteur >= 0);
+        taille_admissible(*t);
+    }
+    return t;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
+    const std::string_view fichier(reinterpret_cast<const char*>(donnees), taille);
+    const std::optional<Taille> jpeg = lire_taille(FormatImage::jpeg, fichier);
+    // A JPEG frame header has 16-bit sides.
+    if (jpeg) EXIGER(jpeg->largeur <= 0xFFFF && jpeg->hauteur <= 0xFFFF);
+    lire_taille(FormatImage::bitmap, fichier);
+    lire_taille(FormatImage::icone, fichier);
+    EXIGER(!lire_taille(FormatImage::metafichier, fichier));
+
+    if (metafichier_sain(fichier)) {
+        std::string suite(fichier);
+        suite.append("\x01\x00\x00\x00\x00\x00", 6);
+        EXIGER(metafichier_sain(suite));
+    }
+    return 0;
+}

@@ -1,0 +1,81 @@
+// The exclusion file: the patterns stay under their cap, the detector built from them finds
+// exactly the paths that hold one, and the UTF-8 repair leaves nothing to repair.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/detecteur.h"
+#include "catalogue/exclusions.h"
+#include "commun.h"
+#include "sim/plateforme_simulee.h"
+#include "util/fichiers.h"
+#include "util/texte.h"
+
+using namespace nocturo;
+
+namespace {
+
+// Above this many patterns the plain search is too slow to run on every input.
+constexpr size_t MOTIFS_COMPARES_MAX = 200;
+
+bool contient_un(std::string_view texte, const std::vector<const std::vector<std::string>*>& listes) {
+    for (const auto* liste : listes)
+        for (const std::string& m : *liste)
+            if (!m.empty() && texte.find(m) != std::string_view::npos) return true;
+    return false;
+}
+
+void verifier_reparation(const std::string& ligne) {
+    // The sequences a repair replaces, made of the bytes the repair looks for.
+    static const char* const SEQUENCES[] = {"\xC3\xA9", "\xC3\x83\xC2\xA9", "\xC2\xB0", "\xC3\xB4", "\xC3\xA8",
+                                            "\xC3\xA7", "\xC3\xA0", "\xC3\xA2", "\xC3\xAA", "\xC3\xAE",
+                                            "\xC3\xBB", "\xC3\xB8", "\xE2\x80\x9A", "\xC3\xB9", "\xC3\xAF",
+                                            "\xC3\xBC", "\xC3\xA4", "\xC3\xB6", "\xC3\x89"};
+    std::string r = ligne;
+    repare_utf8(r);
+    EXIGER(r.size() <= ligne.size());
+    for (const char* s : SEQUENCES) EXIGER(r.find(s) == std::string::npos);
+    std::string encore = r;
+    repare_utf8(encore);
+    EXIGER(encore == r);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
+    const std::vector<std::string> lignes = decouper_lignes(fuzz::octets(donnees, taille));
+    test::PlateformeSimulee p;
+    size_t pompages = 0;
+    const MotifsExclusion m = lire_motifs_exclusion(lignes, p, [&] { ++pompages; });
+    const size_t total = m.repertoires.size() + m.fichiers.size();
+    EXIGER(total <= MOTIFS_MAX);
+    // Esc is heard during a long reading.
+    EXIGER(pompages >= total / 4096);
+    for (const std::string& l : lignes) verifier_reparation(l);
+
+    const std::vector<const std::vector<std::string>*> listes = {&m.repertoires, &m.fichiers};
+    const DetecteurMotifs detecteur(listes);
+    bool un_motif = false;
+    for (const auto* liste : listes)
+        for (const std::string& motif : *liste) un_motif = un_motif || !motif.empty();
+    EXIGER(detecteur.vide() == !un_motif);
+
+    // Every pattern is found in itself and inside a longer path; a few of them when many.
+    for (const auto* liste : listes) {
+        const size_t pas = liste->size() / 64 + 1;
+        for (size_t i = 0; i < liste->size(); i += pas) {
+            const std::string& motif = (*liste)[i];
+            if (motif.empty()) continue;
+            EXIGER(detecteur.trouve_dans(motif));
+            EXIGER(detecteur.trouve_dans("C:\\Photos\\" + motif + "\\IMG_0001.JPG"));
+        }
+    }
+
+    // A path made of the input: its last line, and the whole input with its line ends.
+    if (total <= MOTIFS_COMPARES_MAX) {
+        const std::string_view tout(reinterpret_cast<const char*>(donnees), taille);
+        EXIGER(detecteur.trouve_dans(tout) == contient_un(tout, listes));
+        if (!lignes.empty()) EXIGER(detecteur.trouve_dans(lignes.back()) == contient_un(lignes.back(), listes));
+    }
+    return 0;
+}
