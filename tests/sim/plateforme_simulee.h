@@ -72,6 +72,15 @@ public:
         return decodages_;
     }
     int rafraichissements = 0;
+    // Drops what the machine recorded of the run (writes, decodes, sounds), so that a long
+    // run measures the program's memory, not the machine's notes.
+    void oublier_traces() {
+        std::lock_guard<std::recursive_mutex> verrou(verrou_);
+        journal.clear();
+        decodages_.clear();
+        sons.clear();
+        lectures_.clear();
+    }
     // How many times a file was read whole, by its path in any case.
     int lectures(const std::string& chemin) const {
         std::lock_guard<std::recursive_mutex> verrou(verrou_);
