@@ -37,6 +37,8 @@ DetecteurMotifs::DetecteurMotifs(const std::vector<const std::vector<std::string
         for (const auto& [c, vers] : enfants[n]) arcs_.push_back({c, vers});
     }
     enfants.clear();
+    depuis_racine_.assign(256, -1);
+    for (uint32_t a = 0; a < noeuds_[0].nb_arcs; ++a) depuis_racine_[arcs_[a].c] = arcs_[a].vers;
     // Failure links, breadth first.
     std::vector<int32_t> file;
     for (uint32_t a = 0; a < noeuds_[0].nb_arcs; ++a) file.push_back(arcs_[a].vers);
@@ -58,6 +60,7 @@ DetecteurMotifs::DetecteurMotifs(const std::vector<const std::vector<std::string
 }
 
 int32_t DetecteurMotifs::fils(int32_t n, unsigned char c) const {
+    if (n == 0) return depuis_racine_[c];
     const Noeud& noeud = noeuds_[static_cast<size_t>(n)];
     const Arc* debut = arcs_.data() + noeud.premier_arc;
     const Arc* fin = debut + noeud.nb_arcs;

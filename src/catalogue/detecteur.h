@@ -2,6 +2,7 @@
 // number (an Aho-Corasick automaton): exact, case-sensitive substrings, as the exclusion
 // rule reads them.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ private:
 
     std::vector<Noeud> noeuds_;
     std::vector<Arc> arcs_;
+    // The root's arcs by character: most characters of a path leave from the root.
+    std::vector<int32_t> depuis_racine_;
 };
 
 }  // namespace nocturo
