@@ -6,22 +6,14 @@ if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 find_program(NOCTURO_ICONV iconv REQUIRED)
 
-# Clang has no Windows-1252 execution charset: the domain's sources and the simulated
-# machine are compiled from Windows-1252 copies, whose bytes clang keeps as they stand in
-# the string literals.
+# Clang has no Windows-1252 execution charset: the domain's sources are compiled from
+# Windows-1252 copies, whose bytes clang keeps as they stand in the string literals.
 set(source_1252 ${CMAKE_BINARY_DIR}/source_1252)
 set(fuzz_fichiers_domaine)
 set(fuzz_sources_domaine)
-set(fuzz_fichiers_sim)
-set(fuzz_sources_sim)
-foreach(dossier util settings catalogue show plateforme sim)
-  if(dossier STREQUAL "sim")
-    set(origine ${CMAKE_SOURCE_DIR}/tests/sim)
-  else()
-    set(origine ${CMAKE_SOURCE_DIR}/src/${dossier})
-  endif()
+foreach(dossier util settings catalogue show plateforme)
   # The Win32 layer is not among them: only the folder's own files.
-  file(GLOB fichiers CONFIGURE_DEPENDS ${origine}/*.h ${origine}/*.cpp)
+  file(GLOB fichiers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dossier}/*.h ${CMAKE_SOURCE_DIR}/src/${dossier}/*.cpp)
   foreach(fichier ${fichiers})
     get_filename_component(nom ${fichier} NAME)
     set(copie ${source_1252}/${dossier}/${nom})
@@ -29,36 +21,25 @@ foreach(dossier util settings catalogue show plateforme sim)
       COMMAND ${CMAKE_COMMAND} -E make_directory ${source_1252}/${dossier}
       COMMAND ${NOCTURO_ICONV} -f UTF-8 -t CP1252 -o ${copie} ${fichier}
       DEPENDS ${fichier} VERBATIM)
-    if(dossier STREQUAL "sim")
-      list(APPEND fuzz_fichiers_sim ${copie})
-      if(nom MATCHES "\\.cpp$")
-        list(APPEND fuzz_sources_sim ${copie})
-      endif()
-    else()
-      list(APPEND fuzz_fichiers_domaine ${copie})
-      if(nom MATCHES "\\.cpp$")
-        list(APPEND fuzz_sources_domaine ${copie})
-      endif()
+    list(APPEND fuzz_fichiers_domaine ${copie})
+    if(nom MATCHES "\\.cpp$")
+      list(APPEND fuzz_sources_domaine ${copie})
     endif()
   endforeach()
 endforeach()
 # Every copied header exists before any source is compiled.
-add_custom_target(nocturo_source_1252 DEPENDS ${fuzz_fichiers_domaine} ${fuzz_fichiers_sim})
+add_custom_target(nocturo_source_1252 DEPENDS ${fuzz_fichiers_domaine})
 
 set(fuzz_options -Wall -Wextra -Wno-invalid-source-encoding
   -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 find_package(Threads REQUIRED)
 add_library(nocturo_domaine_fuzz STATIC ${fuzz_sources_domaine})
-add_library(nocturo_sim_fuzz STATIC ${fuzz_sources_sim})
-foreach(bibliotheque nocturo_domaine_fuzz nocturo_sim_fuzz)
-  add_dependencies(${bibliotheque} nocturo_source_1252)
-  target_include_directories(${bibliotheque} PUBLIC ${source_1252})
-  target_compile_options(${bibliotheque} PUBLIC ${fuzz_options} PRIVATE -fsanitize=fuzzer-no-link)
-  target_link_options(${bibliotheque} PUBLIC -fsanitize=address,undefined)
-endforeach()
+add_dependencies(nocturo_domaine_fuzz nocturo_source_1252)
+target_include_directories(nocturo_domaine_fuzz PUBLIC ${source_1252})
+target_compile_options(nocturo_domaine_fuzz PUBLIC ${fuzz_options} PRIVATE -fsanitize=fuzzer-no-link)
+target_link_options(nocturo_domaine_fuzz PUBLIC -fsanitize=address,undefined)
 target_link_libraries(nocturo_domaine_fuzz PUBLIC Threads::Threads)
-target_link_libraries(nocturo_sim_fuzz PUBLIC nocturo_domaine_fuzz)
 
 enable_testing()
 set(NOCTURO_HARNAIS reglages racines exclusions cache historique liste_courante orientation entetes)
@@ -67,7 +48,7 @@ foreach(harnais ${NOCTURO_HARNAIS})
   target_include_directories(fuzz_${harnais} PRIVATE ${CMAKE_SOURCE_DIR}/tests/fuzz)
   target_compile_options(fuzz_${harnais} PRIVATE -fsanitize=fuzzer)
   target_link_options(fuzz_${harnais} PRIVATE -fsanitize=fuzzer)
-  target_link_libraries(fuzz_${harnais} PRIVATE nocturo_sim_fuzz)
+  target_link_libraries(fuzz_${harnais} PRIVATE nocturo_domaine_fuzz)
   # Every input of the corpus once, no mutation: the faults found stay found.
   add_test(NAME fuzz_${harnais}
     COMMAND fuzz_${harnais} -runs=0 ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${harnais})

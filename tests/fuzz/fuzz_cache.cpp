@@ -6,7 +6,6 @@
 #include "catalogue/cache.h"
 #include "commun.h"
 #include "settings/donnees.h"
-#include "sim/plateforme_simulee.h"
 #include "util/erreurs.h"
 #include "util/fichiers.h"
 
@@ -15,8 +14,7 @@ using namespace nocturo;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     // The directory list has no NUL: the picture table follows the first one.
     const fuzz::DeuxFichiers f = fuzz::deux_fichiers(donnees, taille);
-    test::PlateformeSimulee p;
-    p.creer_repertoire_complet(REP_DONNEES);
+    fuzz::FichiersMemoire p;
     if (f.premier_present) p.creer_fichier(FICHIER_CACHE_REP, f.premier);
     if (f.second_present) p.creer_fichier(FICHIER_CACHE_IMAGES, f.second);
 

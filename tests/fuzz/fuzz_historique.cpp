@@ -6,7 +6,6 @@
 #include "commun.h"
 #include "settings/donnees.h"
 #include "show/historique.h"
-#include "sim/plateforme_simulee.h"
 #include "util/fichiers.h"
 
 using namespace nocturo;
@@ -15,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     // A first byte of 0 stands for no file at all.
     const bool present = taille > 0 && donnees[0] != 0;
     const std::string contenu = taille > 0 ? fuzz::octets(donnees + 1, taille - 1) : std::string();
-    test::PlateformeSimulee p;
-    p.creer_repertoire_complet(REP_DONNEES);
+    fuzz::FichiersMemoire p;
     if (present) p.creer_fichier(FICHIER_HISTORIQUE, contenu);
 
     Historique h;

@@ -6,18 +6,17 @@
 #include "commun.h"
 #include "settings/donnees.h"
 #include "settings/racines.h"
-#include "sim/plateforme_simulee.h"
 #include "util/fichiers.h"
 
 using namespace nocturo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const fuzz::DeuxFichiers f = fuzz::deux_fichiers(donnees, taille);
-    test::PlateformeSimulee p;
+    fuzz::FichiersMemoire p;
     // A few roots that exist, for the message to pass by.
-    p.creer_repertoire_complet("C:\\Photos\\2014");
-    p.creer_repertoire_complet("D:\\Images");
-    p.creer_repertoire_complet(REP_DONNEES);
+    p.creer_repertoire_seul("C:\\Photos");
+    p.creer_repertoire_seul("C:\\Photos\\2014");
+    p.creer_repertoire_seul("D:\\Images");
     if (f.premier_present) p.creer_fichier(FICHIER_REPERTOIRES, f.premier);
     if (f.second_present) p.creer_fichier(FICHIER_COCHES, f.second);
 
