@@ -5,6 +5,7 @@ set -euo pipefail
 
 paquets=(
   cmake g++ make python3
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 xvfb xdotool imagemagick x11-utils xauth
