@@ -30,12 +30,14 @@ harnais=("$@")
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
-# Text files: longer inputs mostly repeat their lines, and each line costs every key a
-# look; the history needs more than its 300 lines, the exclusions room for blocks.
+# Text files: longer inputs mostly repeat their lines, and cost the readers a look per
+# line and key, per line left, per pattern character; the history needs more than its
+# 300 lines.
 longueur_max() {
   case "$1" in
     orientation|entetes|cache) echo 4096 ;;
-    historique|exclusions) echo 1024 ;;
+    historique) echo 1024 ;;
+    liste_courante) echo 128 ;;
     *) echo 256 ;;
   esac
 }
