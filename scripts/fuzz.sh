@@ -60,8 +60,12 @@ lancer() {
       -print_final_stats=1 -artifact_prefix="$artefacts/$h/" "$travail/$h" "$corpus" \
       >"$travail/$h.log" 2>&1; then
     tail -n 60 "$travail/$h.log" >&2
-    for a in "$artefacts/$h"/*; do [ -f "$a" ] && cp "$a" "$corpus/"; done
-    echo "fuzz_$h : défaut trouvé, entrée gardée dans $corpus (journal : $travail/$h.log)" >&2
+    if compgen -G "$artefacts/$h/*" >/dev/null; then
+      cp "$artefacts/$h"/* "$corpus/"
+      echo "fuzz_$h : défaut trouvé, entrée gardée dans $corpus (journal : $travail/$h.log)" >&2
+    else
+      echo "fuzz_$h : interrompu (journal : $travail/$h.log)" >&2
+    fi
     return 1
   fi
   grep -E "^stat::number_of_executed_units|^stat::average_exec_per_sec" "$travail/$h.log" | sed "s/^/$h /"
