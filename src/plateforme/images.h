@@ -38,6 +38,11 @@ public:
     // format, is empty or is over PIXELS_MAX. May be called from a worker thread.
     virtual bool decoder(const std::string& chemin, FormatImage format,
                          const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) = 0;
+    // A white picture of size `taille` with `texte` in black in the font given (its size in
+    // points), placed at half the free width and half the free height. False when the text
+    // cannot be drawn.
+    virtual bool image_de_texte(const std::string& texte, const std::string& police, int points, Taille taille,
+                                Pixels& sortie) = 0;
 };
 
 }  // namespace nocturo

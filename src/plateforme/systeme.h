@@ -2,9 +2,21 @@
 // shell, and the end of the process.
 #pragma once
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace nocturo {
+
+// A program started by ours, until it ends.
+class Processus {
+public:
+    virtual ~Processus() = default;
+    // Waits up to `millisecondes` for its end; true once it has ended.
+    virtual bool attendre_fin(int millisecondes) = 0;
+};
+
+// ShellExecute's answer when the file to open is not found.
+constexpr int SHELL_FICHIER_INTROUVABLE = 2;
 
 class Systeme {
 public:
@@ -24,8 +36,15 @@ public:
     virtual void reamorcer_aleatoire() = 0;
     virtual int aleatoire(int n) = 0;
 
-    virtual void ouvrir_shell(const std::string& verbe, const std::string& fichier,
-                              const std::string& parametres, const std::string& repertoire) = 0;
+    // The shell's answer: above 32 when it started something, else the system's error code
+    // (SHELL_FICHIER_INTROUVABLE among them).
+    virtual int ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                             const std::string& parametres, const std::string& repertoire) = 0;
+    // Starts a program from a command line (its first argument names the executable);
+    // null when it cannot be started.
+    virtual std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) = 0;
+    // The user manual carried inside the program (PDF bytes); empty when it carries none.
+    virtual std::string manuel_integre() = 0;
 
     // Ends the process at once.
     [[noreturn]] void terminer(int code) {

@@ -404,10 +404,62 @@ int PlateformeSimulee::aleatoire(int n) {
     return static_cast<int>((etat_aleatoire_ >> 8) % static_cast<unsigned>(n));
 }
 
-void PlateformeSimulee::ouvrir_shell(const std::string& verbe, const std::string& fichier,
-                                     const std::string& parametres,
-                                     const std::string& repertoire) {
+int PlateformeSimulee::ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                                    const std::string& parametres, const std::string& repertoire) {
     lancements.push_back(verbe + "|" + fichier + "|" + parametres + "|" + repertoire);
+    if (reponses_shell.empty()) return 42;
+    const int r = reponses_shell.front();
+    reponses_shell.pop_front();
+    return r;
+}
+
+namespace {
+
+// A program of the simulated machine: it ends once its time has passed on the clock.
+class ProcessusSimule : public Processus {
+public:
+    ProcessusSimule(PlateformeSimulee& m, double fin) : m_(m), fin_(fin) { ++m_.processus_en_cours; }
+    ~ProcessusSimule() override { --m_.processus_en_cours; }
+    bool attendre_fin(int millisecondes) override {
+        const double jusqu_a = std::min(fin_, m_.ms + millisecondes);
+        if (jusqu_a > m_.ms) m_.attendre(static_cast<int>(jusqu_a - m_.ms + 0.999));
+        return m_.ms >= fin_;
+    }
+
+private:
+    PlateformeSimulee& m_;
+    double fin_;
+};
+
+}  // namespace
+
+std::unique_ptr<Processus> PlateformeSimulee::lancer_processus(const std::string& ligne_commande) {
+    processus.push_back(ligne_commande);
+    if (lancement_impossible) return nullptr;
+    return std::make_unique<ProcessusSimule>(*this, ms + duree_processus_ms);
+}
+
+bool PlateformeSimulee::choisir_fichier(const std::string& titre, const std::string& filtre, std::string& chemin) {
+    dialogues_fichier.push_back(titre + "|" + filtre);
+    if (reponses_fichier.empty()) return false;
+    auto r = reponses_fichier.front();
+    reponses_fichier.pop_front();
+    if (!r) return false;
+    chemin = *r;
+    return true;
+}
+
+bool PlateformeSimulee::image_de_texte(const std::string& texte, const std::string&, int, Taille taille,
+                                       Pixels& sortie) {
+    sortie.largeur = taille.largeur;
+    sortie.hauteur = taille.hauteur;
+    sortie.bgra.assign(static_cast<size_t>(taille.largeur) * static_cast<size_t>(taille.hauteur), 0xFFFFFFFFu);
+    const int l = 24 * static_cast<int>(texte.size()), h = 40;
+    const int x0 = (taille.largeur - l) / 2, y0 = (taille.hauteur - h) / 2;
+    for (int y = std::max(0, y0); y < std::min(taille.hauteur, y0 + h); ++y)
+        for (int x = std::max(0, x0); x < std::min(taille.largeur, x0 + l); ++x)
+            sortie.bgra[static_cast<size_t>(y) * static_cast<size_t>(taille.largeur) + static_cast<size_t>(x)] = 0xFF000000u;
+    return true;
 }
 
 void PlateformeSimulee::terminer_processus(int code) { throw FinProcessus{code}; }

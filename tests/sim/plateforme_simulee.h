@@ -57,12 +57,21 @@ public:
     void activation_a(double ms);
     std::deque<bool> reponses_confirmation;            // default: "&Non"
     std::deque<std::optional<std::string>> reponses_repertoire;  // default: cancelled
+    std::deque<std::optional<std::string>> reponses_fichier;     // default: cancelled
+    std::deque<int> reponses_shell;                   // default: 42, started
+    double duree_processus_ms = 1000;                 // how long a started program runs
+    bool lancement_impossible = false;
+    std::string manuel = "%PDF-1.4 manuel";
 
     // ---- What happened ----
     std::vector<std::string> messages;
     std::vector<std::string> confirmations;
+    std::vector<std::string> informations;
+    std::vector<std::string> dialogues_fichier;  // "titre|filtre"
     std::vector<std::string> sons;
     std::vector<std::string> lancements;  // "verbe|fichier|parametres|repertoire"
+    std::vector<std::string> processus;   // command lines started
+    int processus_en_cours = 0;
     // Writes and replacements in their order: "ecrire|path", "durable|path",
     // "remplacer|source|destination".
     std::vector<std::string> journal;
@@ -133,6 +142,8 @@ public:
                  const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
+    void informer(const std::string& texte) override { informations.push_back(texte); }
+    bool choisir_fichier(const std::string& titre, const std::string& filtre, std::string& chemin) override;
     bool choisir_repertoire(std::string& chemin) override;
     void bip() override { ++bips; }
     void jouer_son(std::string_view image_wav) override;
@@ -152,8 +163,14 @@ public:
                        const std::string& cle, const std::string& valeur) override;
     void reamorcer_aleatoire() override;
     int aleatoire(int n) override;
-    void ouvrir_shell(const std::string& verbe, const std::string& fichier,
-                      const std::string& parametres, const std::string& repertoire) override;
+    int ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                     const std::string& parametres, const std::string& repertoire) override;
+    std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) override;
+    std::string manuel_integre() override { return manuel; }
+    // White, with a black block where the text would stand: 24 pixels a character by 40,
+    // placed as the text would be.
+    bool image_de_texte(const std::string& texte, const std::string& police, int points, Taille taille,
+                        Pixels& sortie) override;
 
 protected:
     void terminer_processus(int code) override;

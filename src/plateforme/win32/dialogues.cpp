@@ -1,6 +1,10 @@
 // Message boxes and the directory chooser.
 #include "plateforme/win32/win32.h"
 #include <shlobj.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "plateforme/win32/garde.h"
 #include "plateforme/win32/plateforme_win32.h"
@@ -18,6 +22,7 @@ LRESULT CALLBACK nommer_boutons(int code, WPARAM wp, LPARAM lp) {
         const HWND boite = reinterpret_cast<HWND>(wp);
         SetDlgItemTextW(boite, IDYES, L"&Oui");
         SetDlgItemTextW(boite, IDNO, L"&Non");
+        SetDlgItemTextW(boite, IDOK, L"&Oui");
         UnhookWindowsHookEx(crochet_boutons);
         crochet_boutons = nullptr;
         return 0;
@@ -106,6 +111,38 @@ bool PlateformeWin32::confirmer(const std::string& texte) {
         crochet_boutons = nullptr;
     }
     return r == IDYES;
+}
+
+void PlateformeWin32::informer(const std::string& texte) {
+    mettre_a_jour();
+    crochet_boutons = SetWindowsHookExW(WH_CBT, nommer_boutons, nullptr, GetCurrentThreadId());
+    MessageBoxW(proprietaire, large(texte).c_str(), L"Confirmation", MB_OK | MB_ICONQUESTION);
+    if (crochet_boutons) {
+        UnhookWindowsHookEx(crochet_boutons);
+        crochet_boutons = nullptr;
+    }
+}
+
+bool PlateformeWin32::choisir_fichier(const std::string& titre, const std::string& filtre, std::string& chemin) {
+    mettre_a_jour();
+    // "text|pattern|text|pattern" to the dialog's pairs of strings ended by an empty one.
+    std::wstring f = large(filtre);
+    std::replace(f.begin(), f.end(), L'|', L'\0');
+    f.push_back(L'\0');
+    f.push_back(L'\0');
+    std::wstring t = large(titre);
+    std::vector<wchar_t> tampon(32768, L'\0');
+    OPENFILENAMEW o{};
+    o.lStructSize = sizeof o;
+    o.hwndOwner = proprietaire;
+    o.lpstrFilter = f.c_str();
+    o.lpstrFile = tampon.data();
+    o.nMaxFile = static_cast<DWORD>(tampon.size());
+    o.lpstrTitle = t.c_str();
+    o.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&o)) return false;
+    chemin = etroit(tampon.data());
+    return true;
 }
 
 bool PlateformeWin32::choisir_repertoire(std::string& chemin) {

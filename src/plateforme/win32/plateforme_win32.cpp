@@ -123,12 +123,13 @@ int PlateformeWin32::aleatoire(int n) {
     return std::uniform_int_distribution<int>(0, n - 1)(generateur_);
 }
 
-void PlateformeWin32::ouvrir_shell(const std::string& verbe, const std::string& fichier,
-                                   const std::string& parametres, const std::string& repertoire) {
+int PlateformeWin32::ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                                  const std::string& parametres, const std::string& repertoire) {
     const std::wstring v = large(verbe), f = large(fichier), p = large(parametres),
                        r = large(repertoire);
-    ShellExecuteW(proprietaire, v.empty() ? nullptr : v.c_str(), f.c_str(),
-                  p.empty() ? nullptr : p.c_str(), r.empty() ? nullptr : r.c_str(), SW_SHOWNORMAL);
+    const HINSTANCE h = ShellExecuteW(proprietaire, v.empty() ? nullptr : v.c_str(), f.c_str(),
+                                      p.empty() ? nullptr : p.c_str(), r.empty() ? nullptr : r.c_str(), SW_SHOWNORMAL);
+    return static_cast<int>(reinterpret_cast<intptr_t>(h));
 }
 
 void PlateformeWin32::terminer_processus(int code) {

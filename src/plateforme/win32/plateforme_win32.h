@@ -38,6 +38,10 @@ public:
     bool lister_repertoire(const std::string& repertoire,
                            std::vector<EntreeRepertoire>& entrees) override;
     bool date_creation(const std::string& chemin, double& jours) override;
+    std::unique_ptr<RepertoireOuvert> ouvrir_repertoire(const std::string& chemin) override;
+    std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
+                                                             const std::string& nom) override;
+    bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) override;
 
     double maintenant() override;
     void attendre(int millisecondes) override;
@@ -50,6 +54,8 @@ public:
 
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
+    void informer(const std::string& texte) override;
+    bool choisir_fichier(const std::string& titre, const std::string& filtre, std::string& chemin) override;
     bool choisir_repertoire(std::string& chemin) override;
     void bip() override;
     void jouer_son(std::string_view image_wav) override;
@@ -74,8 +80,12 @@ public:
     void reamorcer_aleatoire() override;
     int aleatoire(int n) override;
 
-    void ouvrir_shell(const std::string& verbe, const std::string& fichier,
-                      const std::string& parametres, const std::string& repertoire) override;
+    int ouvrir_shell(const std::string& verbe, const std::string& fichier,
+                     const std::string& parametres, const std::string& repertoire) override;
+    std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) override;
+    std::string manuel_integre() override;
+    bool image_de_texte(const std::string& texte, const std::string& police, int points, Taille taille,
+                        Pixels& sortie) override;
 
 protected:
     void terminer_processus(int code) override;
