@@ -9,6 +9,7 @@ paquets=(
   libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 xvfb xdotool imagemagick x11-utils xauth
+  groff poppler-utils
 )
 
 manquants=()
