@@ -1,4 +1,5 @@
 // Files of the platform, through the wide calls with names converted from Windows-1252.
+// Full paths past the system's limit go in their long form.
 #include <algorithm>
 
 #include "plateforme/win32/plateforme_win32.h"
@@ -13,10 +14,10 @@ namespace {
 // Large blocks keep the cache files quick to read and write.
 constexpr DWORD BLOC = 1 << 22;
 
-DWORD attributs(const std::string& chemin) { return GetFileAttributesW(large(chemin).c_str()); }
+DWORD attributs(const std::string& chemin) { return GetFileAttributesW(large_chemin(chemin).c_str()); }
 
 bool infos(const std::string& chemin, WIN32_FILE_ATTRIBUTE_DATA& d) {
-    return GetFileAttributesExW(large(chemin).c_str(), GetFileExInfoStandard, &d) != 0;
+    return GetFileAttributesExW(large_chemin(chemin).c_str(), GetFileExInfoStandard, &d) != 0;
 }
 
 int64_t taille_de(DWORD haut, DWORD bas) {
@@ -54,11 +55,11 @@ int64_t PlateformeWin32::taille_fichier(const std::string& chemin) {
 }
 
 bool PlateformeWin32::supprimer_fichier(const std::string& chemin) {
-    return DeleteFileW(large(chemin).c_str()) != 0;
+    return DeleteFileW(large_chemin(chemin).c_str()) != 0;
 }
 
 bool PlateformeWin32::lire_octets(const std::string& chemin, std::string& contenu) {
-    Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    Fichier f(CreateFileW(large_chemin(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (f.get() == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER taille;
@@ -80,7 +81,7 @@ bool PlateformeWin32::lire_octets(const std::string& chemin, std::string& conten
 namespace {
 
 void ecrire(const std::string& chemin, std::string_view contenu, bool durable) {
-    Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    Fichier f(CreateFileW(large_chemin(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
     if (f.get() == INVALID_HANDLE_VALUE) throw ErreurES("Impossible de créer le fichier " + chemin);
     size_t ecrit = 0;
@@ -100,7 +101,7 @@ void ecrire(const std::string& chemin, std::string_view contenu, bool durable) {
 }  // namespace
 
 bool PlateformeWin32::lire_debut(const std::string& chemin, size_t octets, std::string& contenu) {
-    Fichier f(CreateFileW(large(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    Fichier f(CreateFileW(large_chemin(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (f.get() == INVALID_HANDLE_VALUE) return false;
     contenu.assign(std::min<size_t>(octets, BLOC), '\0');
@@ -119,21 +120,21 @@ void PlateformeWin32::ecrire_octets_durables(const std::string& chemin, std::str
 }
 
 bool PlateformeWin32::remplacer_fichier(const std::string& source, const std::string& destination) {
-    return MoveFileExW(large(source).c_str(), large(destination).c_str(),
+    return MoveFileExW(large_chemin(source).c_str(), large_chemin(destination).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool PlateformeWin32::copier_fichier(const std::string& source, const std::string& destination,
                                      bool refuser_si_existe) {
-    return CopyFileW(large(source).c_str(), large(destination).c_str(), refuser_si_existe) != 0;
+    return CopyFileW(large_chemin(source).c_str(), large_chemin(destination).c_str(), refuser_si_existe) != 0;
 }
 
 bool PlateformeWin32::deplacer_fichier(const std::string& source, const std::string& destination) {
-    return MoveFileW(large(source).c_str(), large(destination).c_str()) != 0;
+    return MoveFileW(large_chemin(source).c_str(), large_chemin(destination).c_str()) != 0;
 }
 
 bool PlateformeWin32::creer_repertoire(const std::string& chemin) {
-    return CreateDirectoryW(large(chemin).c_str(), nullptr) != 0;
+    return CreateDirectoryW(large_chemin(chemin).c_str(), nullptr) != 0;
 }
 
 bool PlateformeWin32::lister_repertoire(const std::string& repertoire,
@@ -143,7 +144,7 @@ bool PlateformeWin32::lister_repertoire(const std::string& repertoire,
     if (motif.empty() || (motif.back() != '\\' && motif.back() != '/')) motif += '\\';
     motif += '*';
     WIN32_FIND_DATAW d;
-    Recherche r(FindFirstFileW(large(motif).c_str(), &d));
+    Recherche r(FindFirstFileW(large_chemin(motif).c_str(), &d));
     if (r.get() == INVALID_HANDLE_VALUE) {
         // An empty drive root has not even "." and "..".
         return GetLastError() == ERROR_FILE_NOT_FOUND;

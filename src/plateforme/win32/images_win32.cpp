@@ -274,7 +274,7 @@ bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& 
 bool PlateformeWin32::decoder(const std::string& chemin, FormatImage format,
                               const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
     try {
-        const std::wstring nom = large(chemin);
+        const std::wstring nom = large_chemin(chemin);
         if (format == FormatImage::metafichier ? decoder_metafichier(nom, voulue, sortie)
                                                : decoder_wic(nom, format, voulue, sortie))
             return true;

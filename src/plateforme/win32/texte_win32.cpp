@@ -1,5 +1,6 @@
 #include "plateforme/win32/texte_win32.h"
 
+#include "plateforme/win32/chemin_long.h"
 #include "plateforme/win32/win32.h"
 
 namespace nocturo::win32 {
@@ -30,5 +31,7 @@ std::string etroit(std::wstring_view texte, bool* perte) {
     if (perte) *perte = defaut != FALSE;
     return r;
 }
+
+std::wstring large_chemin(std::string_view chemin) { return large(chemin_long(chemin)); }
 
 }  // namespace nocturo::win32
