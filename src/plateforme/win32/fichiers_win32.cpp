@@ -1,11 +1,14 @@
 // Files of the platform, through the wide calls with names converted from Windows-1252.
-// Full paths past the system's limit go in their long form.
+// Full paths past the system's limit go in their long form; the walk opens each folder
+// from its parent's handle, so no path is looked up whole.
 #include <algorithm>
 
 #include "plateforme/win32/plateforme_win32.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/texte_win32.h"
 #include "util/erreurs.h"
+
+#include <winternl.h>
 
 namespace nocturo::win32 {
 
@@ -29,6 +32,54 @@ double jours_creation(const FILETIME& utc) {
     FileTimeToLocalFileTime(&utc, &local);
     return jours_de(local);
 }
+
+EntreeRepertoire entree(std::wstring_view nom, DWORD attributs, DWORD etiquette, int64_t taille,
+                        const FILETIME& creation) {
+    EntreeRepertoire e;
+    bool perte = false;
+    e.nom = etroit(nom, &perte);
+    e.nom_representable = !perte;
+    e.attributs = attributs & (ATTR_LECTURE_SEULE | ATTR_CACHE | ATTR_SYSTEME | ATTR_REPERTOIRE |
+                               ATTR_ARCHIVE | ATTR_REPARSE);
+    if (e.attributs & ATTR_REPARSE) e.etiquette = etiquette;
+    e.taille = taille;
+    e.creation = jours_creation(creation);
+    return e;
+}
+
+// A folder held by its handle, opened for listing only; others may rename or delete it
+// meanwhile, as they could while it was listed by its path.
+class RepertoireWin32 : public RepertoireOuvert {
+public:
+    RepertoireWin32(std::string c, HANDLE h) : RepertoireOuvert(std::move(c)), poignee(h) {}
+    const Fichier poignee;
+};
+
+constexpr DWORD PARTAGE_TOUT = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+std::unique_ptr<RepertoireOuvert> ouvrir_par_chemin(const std::string& chemin) {
+    // Backup semantics is what lets CreateFile open a directory.
+    HANDLE h = CreateFileW(large_chemin(chemin).c_str(), FILE_LIST_DIRECTORY, PARTAGE_TOUT, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<RepertoireWin32>(chemin, h);
+}
+
+using NtOpenFileFn = decltype(&NtOpenFile);
+
+// Taken from ntdll when first needed: it is in every Windows, but not in every import
+// library.
+NtOpenFileFn nt_open_file() {
+    static const NtOpenFileFn f = [] {
+        const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        return ntdll ? reinterpret_cast<NtOpenFileFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "NtOpenFile")))
+                     : nullptr;
+    }();
+    return f;
+}
+
+// Room for a few hundred entries a call.
+constexpr DWORD TAMPON_LISTE = 64 * 1024;
 
 }  // namespace
 
@@ -150,19 +201,63 @@ bool PlateformeWin32::lister_repertoire(const std::string& repertoire,
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     }
     do {
-        EntreeRepertoire e;
-        bool perte = false;
-        e.nom = etroit(d.cFileName, &perte);
-        e.nom_representable = !perte;
-        e.attributs = d.dwFileAttributes & (ATTR_LECTURE_SEULE | ATTR_CACHE | ATTR_SYSTEME |
-                                            ATTR_REPERTOIRE | ATTR_ARCHIVE | ATTR_REPARSE);
-        // The listing gives a reparse point's tag here.
-        if (e.attributs & ATTR_REPARSE) e.etiquette = d.dwReserved0;
-        e.taille = taille_de(d.nFileSizeHigh, d.nFileSizeLow);
-        e.creation = jours_creation(d.ftCreationTime);
-        entrees.push_back(std::move(e));
+        // The listing gives a reparse point's tag in dwReserved0.
+        entrees.push_back(entree(d.cFileName, d.dwFileAttributes, d.dwReserved0,
+                                 taille_de(d.nFileSizeHigh, d.nFileSizeLow), d.ftCreationTime));
     } while (FindNextFileW(r.get(), &d));
     return true;
+}
+
+std::unique_ptr<RepertoireOuvert> PlateformeWin32::ouvrir_repertoire(const std::string& chemin) {
+    if (!repertoire_existe(chemin)) return nullptr;
+    return ouvrir_par_chemin(chemin);
+}
+
+std::unique_ptr<RepertoireOuvert> PlateformeWin32::ouvrir_sous_repertoire(const RepertoireOuvert& parent,
+                                                                          const std::string& nom) {
+    std::string chemin = parent.chemin + "\\" + nom;
+    const auto* p = dynamic_cast<const RepertoireWin32*>(&parent);
+    const NtOpenFileFn ouvrir = nt_open_file();
+    std::wstring n = large(nom);
+    if (!p || !ouvrir || n.size() * sizeof(WCHAR) > 0xFFFE) return ouvrir_par_chemin(chemin);
+    UNICODE_STRING u;
+    u.Buffer = n.data();
+    u.Length = u.MaximumLength = static_cast<USHORT>(n.size() * sizeof(WCHAR));
+    OBJECT_ATTRIBUTES oa;
+    InitializeObjectAttributes(&oa, &u, OBJ_CASE_INSENSITIVE, p->poignee.get(), nullptr);
+    IO_STATUS_BLOCK io{};
+    HANDLE h = nullptr;
+    // No FILE_OPEN_REPARSE_POINT: a cloud placeholder is opened as the folder it stands for
+    // (the walk never comes here for a link).
+    const NTSTATUS etat = ouvrir(&h, FILE_LIST_DIRECTORY | SYNCHRONIZE, &oa, &io, PARTAGE_TOUT,
+                                 FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT);
+    if (!NT_SUCCESS(etat)) return nullptr;
+    return std::make_unique<RepertoireWin32>(std::move(chemin), h);
+}
+
+bool PlateformeWin32::lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) {
+    auto* o = dynamic_cast<RepertoireWin32*>(&r);
+    if (!o) return lister_repertoire(r.chemin, entrees);
+    entrees.clear();
+    std::vector<LONGLONG> tampon(TAMPON_LISTE / sizeof(LONGLONG));  // aligned as the records need
+    for (FILE_INFO_BY_HANDLE_CLASS classe = FileIdBothDirectoryRestartInfo;; classe = FileIdBothDirectoryInfo) {
+        if (!GetFileInformationByHandleEx(o->poignee.get(), classe, tampon.data(), TAMPON_LISTE)) {
+            // An empty drive root has not even "." and ".."; a failure further on keeps what
+            // was listed, as FindNextFile does.
+            const DWORD erreur = GetLastError();
+            return classe != FileIdBothDirectoryRestartInfo || erreur == ERROR_NO_MORE_FILES ||
+                   erreur == ERROR_FILE_NOT_FOUND;
+        }
+        for (const char* p = reinterpret_cast<const char*>(tampon.data());;) {
+            const auto* i = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(p);
+            const FILETIME creation{i->CreationTime.LowPart, static_cast<DWORD>(i->CreationTime.HighPart)};
+            // For this record a reparse point's tag is in EaSize.
+            entrees.push_back(entree(std::wstring_view(i->FileName, i->FileNameLength / sizeof(WCHAR)),
+                                     i->FileAttributes, i->EaSize, i->EndOfFile.QuadPart, creation));
+            if (i->NextEntryOffset == 0) break;
+            p += i->NextEntryOffset;
+        }
+    }
 }
 
 bool PlateformeWin32::date_creation(const std::string& chemin, double& jours) {

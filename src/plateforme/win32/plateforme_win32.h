@@ -42,6 +42,10 @@ public:
     std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
                                                              const std::string& nom) override;
     bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) override;
+    std::unique_ptr<RepertoireOuvert> ouvrir_repertoire(const std::string& chemin) override;
+    std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
+                                                             const std::string& nom) override;
+    bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) override;
 
     double maintenant() override;
     void attendre(int millisecondes) override;
