@@ -10,7 +10,7 @@ void Tdiapo::FormKeyUp(int touche) {
     derniere_touche = touche;
     if (touche == VK_ECHAP || touche == VK_Q) quitter();
     if (touche == VK_F3) {
-        Button_tout_le_repClick();
+        Button_tout_le_repClick(nullptr);
         return;
     }
     if (derniere_touche == VK_ESPACE) {

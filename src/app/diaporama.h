@@ -263,7 +263,22 @@ public:
     // Waits `ms` in steps of 100 ms, handling messages after each; a new start of the show
     // cuts it short.
     void attendre_ms(int ms);
-    void Button_tout_le_repClick();
+
+    // ---- Side tools ----
+    void copier_vers_album(char lettre);
+    void choisir_album(Label& album);
+    // The viewer on the current picture's directory, an album, or (from F3 or its button)
+    // in its slideshow form; waits for it with the window answering.
+    void Panel_ouvrir_rep_imgClick(const Controle* origine);
+    void SpeedButton_xnviewClick();
+    void afficher_manuel();
+    void Button_tout_le_repClick(const Controle* origine);
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void Edit3Change();
+    void Button1Click();
 
     // Runs a handler as the event dispatcher does: an error shows its message and the
     // program goes on.

@@ -138,10 +138,4 @@ void Tdiapo::zoom_lent(int largeur_depart, Taille propre) {
     touche_appuyee = false;
 }
 
-void Tdiapo::Button_tout_le_repClick() {
-    // The viewer's own slideshow comes with the outside programs; the panel toggles as after it.
-    forme_courte();
-    FormKeyUp(VK_ESPACE);
-}
-
 }  // namespace nocturo

@@ -112,6 +112,23 @@ void Tdiapo::lier_gestionnaires() {
     Panel_sup_rep.sur_clic = [this] { Panel_sup_repClick(); };
     CheckListBox_rep.sur_clic = [this] { CheckListBox_repClick(); };
     SpeedButton1.sur_clic = [this] { SpeedButton1Click(); };
+    Button_album_a.sur_clic = [this] { copier_vers_album('A'); };
+    Label12.sur_clic = [this] { copier_vers_album('A'); };
+    Button_album_B.sur_clic = [this] { copier_vers_album('B'); };
+    SpeedButton_album_A.sur_clic = [this] { choisir_album(rep_album_A); };
+    SpeedButton_album_B.sur_clic = [this] { choisir_album(rep_album_B); };
+    for (Controle* c : {&Panel_ouvrir_rep_img, &Panel_ouvrir_repA, &Panel_ouvrir_repB})
+        c->sur_clic = [this, c] { Panel_ouvrir_rep_imgClick(c); };
+    SpeedButton_xnview.sur_clic = [this] { SpeedButton_xnviewClick(); };
+    Button_aide.sur_clic = [this] { afficher_manuel(); };
+    Button_tout_le_rep.sur_clic = [this] { Button_tout_le_repClick(&Button_tout_le_rep); };
+    SpeedButton2.sur_clic = [this] { SpeedButton2Click(); };
+    Button3.sur_clic = [this] { Panel_renommage.definir_visible(false); };
+    SpeedButton3.sur_clic = [this] { SpeedButton3Click(); };
+    SpeedButton4.sur_clic = [this] { SpeedButton4Click(); };
+    SpeedButton5.sur_clic = [this] { SpeedButton5Click(); };
+    Edit3.sur_changement = [this] { Edit3Change(); };
+    Button1.sur_clic = [this] { Button1Click(); };
 
     // Changes that need a new scan light the indicator; changes to keep mark the save.
     const Action filtre_et_sauver = [this] {

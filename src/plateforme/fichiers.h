@@ -89,6 +89,10 @@ public:
                                                                      const std::string& nom) {
         return std::make_unique<RepertoireOuvert>(parent.chemin + "\\" + nom);
     }
+    // What the system said of the last failed operation, for the user; empty when it says
+    // nothing.
+    virtual std::string raison_echec() { return {}; }
+
     // The entries of an open directory, as lister_repertoire gives them.
     virtual bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) {
         return lister_repertoire(r.chemin, entrees);

@@ -223,8 +223,42 @@ bool PlateformeSimulee::deplacer_fichier(const std::string& source,
                                          const std::string& destination) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     if (trouver(destination)) return false;
-    if (!copier_fichier(source, destination, true)) return false;
-    return supprimer_fichier(source);
+    Noeud* n = trouver(source);
+    if (!n) return false;
+    if (!n->repertoire) {
+        if (!copier_fichier(source, destination, true)) return false;
+        return supprimer_fichier(source);
+    }
+    // A directory moves with everything below it: every key under the old one changes.
+    const std::string ancienne = cle(source), nouvelle = cle(destination);
+    Noeud* parent_neuf = trouver(parent_de(nouvelle));
+    if (!parent_neuf || !parent_neuf->repertoire) return false;
+    std::vector<std::pair<std::string, Noeud>> deplaces;
+    for (auto it = noeuds_.lower_bound(ancienne); it != noeuds_.end() && it->first.rfind(ancienne, 0) == 0;) {
+        if (it->first.size() == ancienne.size() || it->first[ancienne.size()] == '\\') {
+            deplaces.emplace_back(nouvelle + it->first.substr(ancienne.size()), std::move(it->second));
+            it = noeuds_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    const auto changer = [&](std::string& k) {
+        if (k.rfind(ancienne, 0) == 0 && (k.size() == ancienne.size() || k[ancienne.size()] == '\\'))
+            k = nouvelle + k.substr(ancienne.size());
+    };
+    for (auto& [k, noeud] : deplaces) {
+        for (std::string& e : noeud.enfants) changer(e);
+        if (k == nouvelle) {
+            std::string propre = destination;
+            while (propre.size() > 2 && propre.back() == '\\') propre.pop_back();
+            noeud.nom = propre.substr(propre.rfind('\\') + 1);
+        }
+        noeuds_[k] = std::move(noeud);
+    }
+    auto& freres = noeuds_[parent_de(ancienne)].enfants;
+    freres.erase(std::remove(freres.begin(), freres.end(), ancienne), freres.end());
+    trouver(parent_de(nouvelle))->enfants.push_back(nouvelle);
+    return true;
 }
 
 bool PlateformeSimulee::creer_repertoire(const std::string& chemin) {

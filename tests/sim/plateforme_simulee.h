@@ -62,6 +62,7 @@ public:
     double duree_processus_ms = 1000;                 // how long a started program runs
     bool lancement_impossible = false;
     std::string manuel = "%PDF-1.4 manuel";
+    std::string raison = "Le support est plein.";  // what the system says of a failure
 
     // ---- What happened ----
     std::vector<std::string> messages;
@@ -131,6 +132,7 @@ public:
     bool lister_repertoire(const std::string& repertoire,
                            std::vector<EntreeRepertoire>& entrees) override;
     bool date_creation(const std::string& chemin, double& jours) override;
+    std::string raison_echec() override { return raison; }
     double maintenant() override;
     void attendre(int millisecondes) override;
     void traiter_messages() override;

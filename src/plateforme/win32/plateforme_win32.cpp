@@ -50,6 +50,19 @@ void PlateformeWin32::attendre_rafraichissement() {
     cadence.attendre();
 }
 
+std::string PlateformeWin32::raison_echec() {
+    const DWORD code = GetLastError();
+    wchar_t* texte = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                   reinterpret_cast<LPWSTR>(&texte), 0, nullptr);
+    std::wstring r = n ? std::wstring(texte, n) : L"erreur " + std::to_wstring(code);
+    if (texte) LocalFree(texte);
+    while (!r.empty() && (r.back() == L'\r' || r.back() == L'\n' || r.back() == L' ')) r.pop_back();
+    return etroit(r);
+}
+
 void PlateformeWin32::bip() { MessageBeep(MB_OK); }
 
 void PlateformeWin32::jouer_son(std::string_view image_wav) {

@@ -38,10 +38,7 @@ public:
     bool lister_repertoire(const std::string& repertoire,
                            std::vector<EntreeRepertoire>& entrees) override;
     bool date_creation(const std::string& chemin, double& jours) override;
-    std::unique_ptr<RepertoireOuvert> ouvrir_repertoire(const std::string& chemin) override;
-    std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
-                                                             const std::string& nom) override;
-    bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) override;
+    std::string raison_echec() override;
     std::unique_ptr<RepertoireOuvert> ouvrir_repertoire(const std::string& chemin) override;
     std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
                                                              const std::string& nom) override;
