@@ -21,6 +21,7 @@ import scenarios_catalogue  # noqa: F401
 import scenarios_commandes  # noqa: F401
 import scenarios_diaporama  # noqa: F401
 import scenarios_images  # noqa: F401
+import scenarios_outils  # noqa: F401
 import scenarios_manuel  # noqa: F401
 import scenarios_profond  # noqa: F401
 
