@@ -70,7 +70,15 @@ int Tdiapo::indice_suivant() {
         return reglages.indice_non_aleatoire;
     }
     return indice_suivant_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, catalogue.nombre()},
-                                    [this](int n) { return plateforme.aleatoire(n); });
+                                    [this](int n) { return plateforme.aleatoire(n); },
+                                    [this](int n) { return tirage_frais(n); });
+}
+
+int Tdiapo::tirage_frais(int n) {
+    return paquet.tirer(n, [this] {
+        const auto morceau = [this] { return static_cast<uint64_t>(plateforme.aleatoire(1 << 30)); };
+        return morceau() << 34 ^ morceau() << 17 ^ morceau();
+    });
 }
 
 void Tdiapo::ajouter_historique(const std::string& chemin) {
@@ -98,7 +106,8 @@ std::string Tdiapo::prevoir_image_suivante() {
     const int n = catalogue.nombre();
     const int p = CheckBox_rnd.coche()
                       ? prevoir_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, n},
-                                          [this](int k) { return plateforme.aleatoire(k); })
+                                          [this](int k) { return plateforme.aleatoire(k); },
+                                          [this](int k) { return tirage_frais(k); })
                       : suivant_en_ordre(reglages.indice_non_aleatoire, n);
     // A current-directory list still holding names gives the next one instead.
     std::vector<std::string> lignes;

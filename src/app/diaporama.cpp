@@ -108,6 +108,12 @@ void Tdiapo::sequence_demarrage() {
         if (!lu) {
             scanner_catalogue();
             sauver_catalogue();
+        } else {
+            // The same catalogue as the last run: its deck goes on where it was.
+            std::string texte;
+            EtatPaquet e;
+            if (p.lire_octets(FICHIER_PAQUET, texte) && decoder_paquet(texte, e) && e.taille == catalogue.nombre())
+                paquet.reprendre(e);
         }
     } else {
         p.supprimer_fichier(FICHIER_HISTORIQUE);

@@ -17,6 +17,7 @@
 #include "show/geometrie.h"
 #include "show/historique.h"
 #include "show/prechargement.h"
+#include "show/paquet.h"
 #include "show/selection.h"
 
 namespace nocturo {
@@ -193,6 +194,7 @@ public:
     std::string image_precedente;
     std::string resume_filtres;
     Selection selection;
+    Paquet paquet;
     // The next picture is decoded while the current one shows; the pictures shown are the
     // same without it (the tests compare both).
     bool prechargement_actif = true;
@@ -297,6 +299,8 @@ private:
     std::string prevoir_image_suivante();
     void prevoir_suivante();
     ReglagesEffet reglages_effet() const;
+    // A fresh draw from the deck; its seeds come from the machine's chance.
+    int tirage_frais(int n);
     std::string cle_copie(const std::string& chemin) const;
     Chargement charger(const std::string& chemin);
     void placer_image(const Cadre& c);

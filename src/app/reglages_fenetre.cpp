@@ -198,6 +198,12 @@ void Tdiapo::sauver_parametres() {
         p.supprimer_fichier(FICHIER_REP_COURANT);
     else if (historique_lu_)
         ecrire_historique(p, historique);
+    if (paquet.etat().taille > 0) {
+        // A draw made ahead for the next picture and not shown yet is not spent.
+        EtatPaquet e = paquet.etat();
+        if (selection.garde && e.curseur > 0) --e.curseur;
+        ecrire_fichier_sur(p, FICHIER_PAQUET, coder_paquet(e));
+    }
 }
 
 }  // namespace nocturo

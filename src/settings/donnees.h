@@ -16,11 +16,13 @@ inline const std::string FICHIER_PARAMETRES = "C:\\nocturo\\nocturo_var.prm";
 inline const std::string FICHIER_REPERTOIRES = "C:\\nocturo\\nocturo.rep";
 inline const std::string FICHIER_COCHES = "C:\\nocturo\\nocturo.repflag";
 inline const std::string FICHIER_EXCLUSIONS = "C:\\Nocturo\\Nocturo_exclusion.txt";
+// The deck of fresh random draws, so that none repeats before all came, across runs.
+inline const std::string FICHIER_PAQUET = "C:\\Nocturo\\nocturo_paquet.txt";
 
 // The files the program writes with the safe writer.
 inline const std::vector<std::string> FICHIERS_ECRITS_SUR = {
     FICHIER_REPERTOIRES, FICHIER_COCHES,    FICHIER_PARAMETRES,
-    FICHIER_HISTORIQUE,  FICHIER_CACHE_REP, FICHIER_CACHE_IMAGES,
+    FICHIER_HISTORIQUE,  FICHIER_CACHE_REP, FICHIER_CACHE_IMAGES, FICHIER_PAQUET, FICHIER_EXCLUSIONS,
 };
 
 }  // namespace nocturo

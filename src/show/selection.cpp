@@ -14,9 +14,9 @@ bool garde_valable(const Selection& s, const ReglagesSelection& r) {
     return s.garde && s.garde->nb_images == r.nb_images && s.garde->rayon == rayon_borne(r.rayon_rnd);
 }
 
-TirageGarde tirer(const Selection& s, const ReglagesSelection& r, const Hasard& hasard) {
+TirageGarde tirer(const Selection& s, const ReglagesSelection& r, const Hasard& hasard, const Hasard& frais) {
     TirageGarde g;
-    g.centre = hasard(r.nb_images);
+    g.centre = frais ? frais(r.nb_images) : hasard(r.nb_images);
     g.decalages = s.table_decalages;
     g.rayon = rayon_borne(r.rayon_rnd);
     g.nb_images = r.nb_images;
@@ -53,9 +53,9 @@ void melanger_decalages(Decalages& table, int rayon, const Hasard& hasard) {
     }
 }
 
-int indice_suivant_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard) {
+int indice_suivant_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard, const Hasard& frais) {
     if (s.compteur_tirages == 0) {
-        const TirageGarde g = garde_valable(s, r) ? *s.garde : tirer(s, r, hasard);
+        const TirageGarde g = garde_valable(s, r) ? *s.garde : tirer(s, r, hasard, frais);
         s.garde.reset();
         s.centre_tirage = g.centre;
         s.table_decalages = g.decalages;
@@ -65,9 +65,9 @@ int indice_suivant_aleatoire(Selection& s, const ReglagesSelection& r, const Has
     return p;
 }
 
-int prevoir_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard) {
+int prevoir_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard, const Hasard& frais) {
     if (s.compteur_tirages != 0) return position(s.compteur_tirages, s.centre_tirage, s.table_decalages, r);
-    if (!garde_valable(s, r)) s.garde = tirer(s, r, hasard);
+    if (!garde_valable(s, r)) s.garde = tirer(s, r, hasard, frais);
     return s.garde->centre;
 }
 

@@ -47,10 +47,12 @@ int suivant_en_ordre(int indice, int nb_images);
 void melanger_decalages(Decalages& table, int rayon, const Hasard& hasard);
 
 // Random order: the next position, the group moved on. Offsets past entry 60 read as 0
-// (the draw's own picture again), as do those past the radius.
-int indice_suivant_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard);
+// (the draw's own picture again), as do those past the radius. A fresh draw comes from
+// `frais` when given (the deck), else from `hasard`, which always shuffles the offsets.
+int indice_suivant_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard,
+                             const Hasard& frais = {});
 // The position the next call would give, without moving the group on; a fresh draw that
 // it needs is made now and kept for its turn.
-int prevoir_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard);
+int prevoir_aleatoire(Selection& s, const ReglagesSelection& r, const Hasard& hasard, const Hasard& frais = {});
 
 }  // namespace nocturo

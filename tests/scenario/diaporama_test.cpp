@@ -2,6 +2,7 @@
 // and replay, the mouse, the current-directory list, bad files, preloading, re-entry.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "sim/images_simulees.h"
@@ -287,6 +288,43 @@ TEST_F(Diaporama, OrdreAleatoireParGroupesDeTirages) {
         EXPECT_GE(*suite.begin(), std::min(centre + 1, 39)) << g;
         EXPECT_LE(*suite.rbegin(), std::min(centre + 3, 39)) << g;
     }
+}
+
+TEST(Paquet, SansRepetitionDUnDemarrageALAutreNouveauPaquetApresUnParcours) {
+    // Thirty pictures, every draw fresh: twelve in a first run, fifteen in a second; the
+    // next picture is drawn ahead of its turn, and that draw is not lost by the restart.
+    std::map<std::string, std::string> etat;
+    std::vector<std::string> vues;
+    uint64_t graine = 0;
+    for (int run = 0; run < 3; ++run) {
+        Scenario s;
+        PlateformeSimulee& m = s.machine;
+        for (int i = 0; i < 30; ++i) m.creer_fichier(photo(i), jpeg_simule(40, 30));
+        for (const auto& [f, c] : etat) m.creer_fichier(f, c);
+        if (run == 0) {
+            m.creer_fichier(FICHIER_REPERTOIRES, PHOTOS + "\r\n");
+            m.creer_fichier(FICHIER_HISTORIQUE, photo(0) + "\r\n");
+            ecrire_lignes(m, FICHIER_PARAMETRES, {"nb_fouille = 1", "dt0_a = 1000"});
+        }
+        if (run == 2) m.supprimer_fichier(FICHIER_MARQUEUR);  // reset: a new catalogue
+        m.touche_a(run == 0 ? 11500 : 14500, VK_ECHAP);
+        s.diapo->sauver_en_quittant = true;
+        EXPECT_EQ(s.demarrer(), 1);
+        const auto& l = s.diapo->historique.lignes;
+        if (run < 2) vues.insert(vues.end(), l.end() - (run == 0 ? 12 : 15), l.end());
+        if (run == 1) {
+            EXPECT_EQ(s.diapo->paquet.etat().graine, graine);
+        } else if (run == 2) {
+            // A new deck for the new catalogue: its cursor counts this run's draws only.
+            EXPECT_LE(s.diapo->paquet.etat().curseur, 16);
+        }
+        graine = s.diapo->paquet.etat().graine;
+        etat.clear();
+        for (const std::string& f : {FICHIER_REPERTOIRES, FICHIER_PARAMETRES, FICHIER_HISTORIQUE, FICHIER_CACHE_REP,
+                                     FICHIER_CACHE_IMAGES, FICHIER_MARQUEUR, FICHIER_PAQUET})
+            if (m.fichier_existe(f)) etat[f] = m.contenu(f);
+    }
+    EXPECT_EQ(std::set<std::string>(vues.begin(), vues.end()).size(), 27u);
 }
 
 // Runs the same show with the preload on or off; gives what it showed and saved.
