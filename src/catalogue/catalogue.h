@@ -2,6 +2,7 @@
 // and one entry per picture pointing at its directory's line.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,9 @@ public:
     void ajouter(const std::string& repertoire, const std::string& nom);
     // Full path of entry i; the directory part is empty when its line does not exist.
     std::string chemin(int32_t i) const;
+    // Takes out the pictures whose path `exclue` says to; gives how many went. The
+    // directory lines stay, so that the entries left keep their index.
+    int32_t retirer(const std::function<bool(const std::string& chemin)>& exclue);
 
     bool operator==(const Catalogue& autre) const {
         return repertoires_ == autre.repertoires_ && images_ == autre.images_;

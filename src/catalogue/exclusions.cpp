@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "catalogue/chemins.h"
 #include "plateforme/dialogues.h"
 #include "plateforme/fichiers.h"
 #include "plateforme/systeme.h"
@@ -119,6 +120,50 @@ MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues
     if (!lire_lignes(fichiers, FICHIER_EXCLUSIONS, lignes))
         throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS);
     return lire_motifs_exclusion(lignes, dialogues, pomper);
+}
+
+std::vector<std::string> lignes_exclusion_image(const std::string& image) {
+    std::string repertoire = repertoire_de(image);
+    // A drive's root keeps its backslash, which the block joins again.
+    if (!repertoire.empty() && repertoire.back() == '\\') repertoire.pop_back();
+    return {"+*" + repertoire, nom_de(image), "-"};
+}
+
+std::vector<std::string> lignes_exclusion_repertoire(const std::string& repertoire) {
+    std::string r = repertoire;
+    if (r.empty() || r.back() != '\\') r += '\\';
+    return {"**" + r};
+}
+
+namespace {
+
+// Whether the lines end inside a block that no "-" closed, read as the reader reads them.
+bool finit_dans_un_bloc(const std::vector<std::string>& lignes) {
+    size_t i = 0;
+    while (i < lignes.size()) {
+        std::string l = lignes[i++];
+        repare_utf8(l);
+        if (l.empty() || l[0] == '\'') continue;
+        if (commence_par(l, "**")) l = l.substr(2);
+        if (!commence_par(l, "+*")) continue;
+        bool ferme = false;
+        while (i < lignes.size() && !ferme) ferme = lignes[i++] == "-";
+        if (!ferme) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void ajouter_au_fichier_exclusions(Fichiers& fichiers, const std::vector<std::string>& lignes) {
+    std::string contenu;
+    fichiers.lire_octets(FICHIER_EXCLUSIONS, contenu);
+    // The user's last line may lack its line end: it stays a line of its own.
+    if (!contenu.empty() && contenu.back() != '\n' && contenu.back() != '\r') contenu += "\r\n";
+    // A block left open would take the new lines as its own: it is closed first.
+    std::vector<std::string> ajout = lignes;
+    if (finit_dans_un_bloc(decouper_lignes(contenu))) ajout.insert(ajout.begin(), "-");
+    ecrire_fichier_sur(fichiers, FICHIER_EXCLUSIONS, contenu + joindre_lignes(ajout));
 }
 
 void ouvrir_dans_bloc_notes(Systeme& systeme, const std::string& repertoire, const std::string& nom) {

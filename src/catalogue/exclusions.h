@@ -35,6 +35,16 @@ MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Di
 // The patterns of the exclusion file of the data directory; none when it does not exist.
 MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues, const Pompe& pomper = {});
 
+// The lines that exclude exactly one picture: a block of its directory with its name. The
+// pattern they make, directory and name joined by a backslash, is found in no other path
+// (a longer name such as P10.jpg for P1.jpg differs at the name's end).
+std::vector<std::string> lignes_exclusion_image(const std::string& image);
+// The line that excludes every picture of a directory and below it: the directory with a
+// closing backslash, so that C:\Photos\Divers leaves C:\Photos\Divers 2006 alone.
+std::vector<std::string> lignes_exclusion_repertoire(const std::string& repertoire);
+// Appends lines to the exclusion file, made when missing, keeping all that it holds.
+void ajouter_au_fichier_exclusions(Fichiers& fichiers, const std::vector<std::string>& lignes);
+
 // Asks the shell to open `nom` in Notepad, `repertoire` being its working directory.
 void ouvrir_dans_bloc_notes(Systeme& systeme, const std::string& repertoire, const std::string& nom);
 
