@@ -13,7 +13,8 @@
 #include "util/fichiers.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// GCC ships no header for it; the runtime has it.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace nocturo::test {
