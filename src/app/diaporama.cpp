@@ -33,13 +33,23 @@ void Tdiapo::FormCreate() {
     hauteur_ecran = p.hauteur_ecran();
     forme.bornes.largeur = largeur_ecran;
     forme.bornes.hauteur = hauteur_ecran;
+    // The pictures on the primary monitor; every other one covered in black.
+    Point origine;
+    ecrans_noirs.clear();
+    for (const Moniteur& m : p.moniteurs()) {
+        if (m.principal)
+            origine = {m.gauche, m.haut};
+        else
+            ecrans_noirs.push_back(m);
+    }
+    if (sur_ecrans_noirs) sur_ecrans_noirs(ecrans_noirs);
     forme.maximisee = true;
     catalogue = {};
     Label3.definir_legende("paramètre ligne de commande = <" + lettre_mode + ">");
     historique = {};
     montrer_historique();
-    forme.bornes.gauche = (largeur_ecran - forme.bornes.largeur) / 2;
-    forme.bornes.haut = (hauteur_ecran - forme.bornes.hauteur) / 2;
+    forme.bornes.gauche = origine.x + (largeur_ecran - forme.bornes.largeur) / 2;
+    forme.bornes.haut = origine.y + (hauteur_ecran - forme.bornes.hauteur) / 2;
     forme.sans_bordure = true;
     forme.apercu_touches = true;
     derniere_touche = 0;

@@ -173,6 +173,10 @@ public:
     int curseur_normal = 0;
     int largeur_ecran = 0;
     int hauteur_ecran = 0;
+    // The monitors beside the primary one, which the show covers in black.
+    std::vector<Moniteur> ecrans_noirs;
+    // Told when they are known, so that the view makes their windows.
+    std::function<void(const std::vector<Moniteur>&)> sur_ecrans_noirs;
 
     // Mouse watch.
     int souris_x_prec = 0;

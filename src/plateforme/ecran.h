@@ -1,5 +1,6 @@
 // Screen and cursor.
 #pragma once
+#include <vector>
 
 namespace nocturo {
 
@@ -12,6 +13,13 @@ struct Point {
     int y = 0;
 };
 
+// A monitor's place on the virtual screen.
+struct Moniteur {
+    int gauche = 0, haut = 0, largeur = 0, hauteur = 0;
+    bool principal = false;
+    bool operator==(const Moniteur&) const = default;
+};
+
 class Ecran {
 public:
     virtual ~Ecran() = default;
@@ -22,6 +30,10 @@ public:
     virtual void placer_curseur(int x, int y) = 0;
     virtual int largeur_ecran() = 0;
     virtual int hauteur_ecran() = 0;
+    // Every monitor of the desktop, the primary one among them.
+    virtual std::vector<Moniteur> moniteurs() = 0;
+    // Whether Shift is held down now.
+    virtual bool maj_enfoncee() = 0;
 };
 
 }  // namespace nocturo

@@ -327,6 +327,21 @@ TEST(Paquet, SansRepetitionDUnDemarrageALAutreNouveauPaquetApresUnParcours) {
     EXPECT_EQ(std::set<std::string>(vues.begin(), vues.end()).size(), 27u);
 }
 
+TEST_F(Diaporama, ChaqueMoniteurCouvertLeSecondEcouteAussi) {
+    preparer(3);
+    m.autres_moniteurs = {{-1280, 0, 1280, 1024, false}};
+    std::vector<Moniteur> faits;
+    d.sur_ecrans_noirs = [&](const std::vector<Moniteur>& e) { faits = e; };
+    // A fast sideways move over the second monitor, left of the primary one, quits.
+    m.souris_a(1900, -1200, 500);
+    m.souris_a(2100, -200, 500);
+    EXPECT_EQ(s.demarrer(), 1);
+    EXPECT_EQ(faits, (std::vector<Moniteur>{{-1280, 0, 1280, 1024, false}}));
+    EXPECT_EQ(d.forme.bornes.gauche, 0);
+    EXPECT_EQ(d.forme.bornes.largeur, 1920);
+    EXPECT_LT(m.ms, 2500);
+}
+
 // Runs the same show with the preload on or off; gives what it showed and saved.
 struct Deroulement {
     std::vector<std::string> historique;

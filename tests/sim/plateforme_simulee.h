@@ -102,6 +102,8 @@ public:
     int curseur = CURSEUR_DEFAUT;
     Point pointeur;
     int largeur = 1920, hauteur = 1080;
+    std::vector<Moniteur> autres_moniteurs;  // beside the primary one
+    bool maj = false;                         // Shift held down
     bool veille_active = true;
     int delai_veille = 600;
     std::map<std::string, std::map<std::string, std::string>> profils;  // "fichier|section" -> cles
@@ -156,6 +158,12 @@ public:
     void placer_curseur(int x, int y) override { pointeur = {x, y}; }
     int largeur_ecran() override { return largeur; }
     int hauteur_ecran() override { return hauteur; }
+    std::vector<Moniteur> moniteurs() override {
+        std::vector<Moniteur> r = {{0, 0, largeur, hauteur, true}};
+        r.insert(r.end(), autres_moniteurs.begin(), autres_moniteurs.end());
+        return r;
+    }
+    bool maj_enfoncee() override { return maj; }
     bool ecran_veille_actif() override { return veille_active; }
     int delai_ecran_veille() override { return delai_veille; }
     void definir_delai_ecran_veille(int s) override { delai_veille = s; }

@@ -6,6 +6,7 @@
 
 #include <exception>
 
+#include "plateforme/win32/ecrans_noirs.h"
 #include "plateforme/win32/fenetre.h"
 
 namespace nocturo::win32 {
@@ -66,7 +67,11 @@ int lancer_diaporama(const Lancement& l, PlateformeWin32& p) {
     r.activation = [&diapo] { diapo.FormActivate(); };
     r.curseur_masque = [&p] { return p.curseur_masque(); };
     FenetreForme f(diapo.forme, StyleFenetre::plein_ecran, std::move(r), l.titre ? "Nocturo" : "");
+    EcransNoirs noirs([&diapo](int vk) { diapo.touche_relachee(vk); });
+    diapo.sur_ecrans_noirs = [&noirs, &f](const std::vector<Moniteur>& m) { noirs.couvrir(m, f.poignee()); };
     Branchement b(p, f);
+    // Keys released over the other monitors count as over the show.
+    p.filtrer = [&f, &noirs](MSG& m) { return noirs.pretraiter(m) || f.pretraiter(m); };
     // Returns once the first run of the slideshow has ended.
     diapo.executer([&diapo] { diapo.FormCreate(); });
     if (!IsWindowVisible(f.poignee())) f.afficher();

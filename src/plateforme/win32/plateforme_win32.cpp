@@ -89,6 +89,24 @@ int PlateformeWin32::largeur_ecran() { return GetSystemMetrics(SM_CXSCREEN); }
 
 int PlateformeWin32::hauteur_ecran() { return GetSystemMetrics(SM_CYSCREEN); }
 
+std::vector<Moniteur> PlateformeWin32::moniteurs() {
+    std::vector<Moniteur> r;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR h, HDC, LPRECT, LPARAM donnees) -> BOOL {
+            MONITORINFO mi{};
+            mi.cbSize = sizeof mi;
+            if (GetMonitorInfoW(h, &mi)) {
+                const RECT& b = mi.rcMonitor;
+                reinterpret_cast<std::vector<Moniteur>*>(donnees)->push_back(
+                    {b.left, b.top, b.right - b.left, b.bottom - b.top, (mi.dwFlags & MONITORINFOF_PRIMARY) != 0});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
 bool PlateformeWin32::ecran_veille_actif() {
     BOOL actif = FALSE;
     SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &actif, 0);

@@ -68,6 +68,8 @@ public:
     void placer_curseur(int x, int y) override;
     int largeur_ecran() override;
     int hauteur_ecran() override;
+    std::vector<Moniteur> moniteurs() override;
+    bool maj_enfoncee() override { return GetKeyState(VK_SHIFT) < 0; }
 
     bool ecran_veille_actif() override;
     int delai_ecran_veille() override;
