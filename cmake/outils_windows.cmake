@@ -27,3 +27,11 @@ if(MINGW)
   target_link_options(outils_test PRIVATE -municode)
   target_link_options(visionneuse_temoin PRIVATE -municode)
 endif()
+
+# The panels at the system's resolution, with the program's manifest.
+add_executable(panneaux_test tests/win32/panneaux_test.cpp tests/win32/panneaux_test.rc)
+target_include_directories(panneaux_test PRIVATE src)
+target_link_libraries(panneaux_test PRIVATE nocturo_plateforme_win32)
+if(MINGW)
+  target_link_options(panneaux_test PRIVATE -static -static-libgcc -static-libstdc++)
+endif()

@@ -17,7 +17,7 @@ void Tdiapo::FormKeyUp(int touche) {
         indicateur(false);
         derniere_touche = 0;
         Panel1.definir_visible(!Panel1.visible());
-        Panel1.definir_haut(hauteur_ecran - Panel1.hauteur() - 12);
+        Panel1.definir_haut(forme.en_unites(hauteur_ecran) - Panel1.hauteur() - 12);
         if (!Panel1.visible()) {
             Panel3.definir_visible(false);
             Panel2.definir_visible(false);

@@ -64,6 +64,7 @@ void Tdiapo::construire_controles() {
     // Control panel.
     poser(Panel1, 8, 616, 1545, 225);
     Panel1.definir_visible(false);
+    Panel1.definir_amarrable(true);
     poser(Label8, 566, 61, 59, 13, "Esc = quitter");
     poser(Label_delai, 1477, 169, 28, 13, "délai");
     poser(Label_etat, 1378, 169, 23, 13, "état");
@@ -105,7 +106,7 @@ void Tdiapo::construire_controles() {
           "lecture aléatoire ou successive (voir indice non aléatoire de démarrage)");
     poser(Edit_nb_fouille, 1204, 141, 30, 15);
     poser(Edit_indice_non_aleatoire, 1180, 195, 61, 15);
-    radio(RadioGroup_titre_ecran, 1245, 102, 107, 78, "afficher à l'écran",
+    radio(RadioGroup_titre_ecran, 1239, 102, 115, 78, "afficher à l'écran",
           {"rien", "répertoire", "répertoire + nom"});
     poser(Edit_annee_de, 1339, 7, 41, 15);
     poser(Edit_annee_a, 1339, 30, 41, 15);
@@ -129,7 +130,7 @@ void Tdiapo::construire_controles() {
     Button1.definir_visible(false);
     poser(CheckBox_af_an, 1256, 190, 97, 17, "affiche année");
     poser(Button_avec_sans_option, 644, 6, 95, 27, "plus d'options");
-    poser(CheckBox_fic_exclusion, 1092, 72, 261, 17, "fichier d'exclusions (Nocturo_exclusions.txt)",
+    poser(CheckBox_fic_exclusion, 1092, 72, 254, 17, "fichier d'exclusions (Nocturo_exclusions.txt)",
           "le fichier contient des répertoires et des fichiers à ne pas afficher ");
     poser(Button_tout_le_rep, 875, 6, 93, 27, "DIAPORAMA - F3 ",
           "diaporama simple du répertoire de l'image ");
@@ -189,7 +190,7 @@ void Tdiapo::construire_controles() {
     Panel2.definir_visible(false);
     poser(Label25, 49, 11, 116, 20, "écran de veille");
     poser(Panel4, 12, 32, 225, 121);
-    poser(Label2, 8, 8, 199, 26,
+    poser(Label2, 8, 8, 213, 26,
           "Délai avant mise en route (en secondes)      Efffectif au prochain redémarrage");
     poser(ButtonValidationDelai, 38, 80, 121, 25, "Validation délai ",
           "ça va être validé au prochain démarrage    ");

@@ -9,12 +9,13 @@ void Tdiapo::placer_rangee_boutons(bool longue) {
     const std::pair<Controle*, std::pair<int, int>> rangee[] = {
         {&Panel_continuer, {123, 475}},        {&Button_retour, {311, 663}},
         {&Button_avance, {367, 719}},          {&Panel_ouvrir_rep_img, {424, 769}},
-        {&Button_avec_sans_option, {644, 1082}}, {&Button_quit, {744, 123}},
+        {&Button_avec_sans_option, {644, 1084}}, {&Button_quit, {744, 123}},
         {&Button_close_param, {849, 1517}},    {&Button_tout_le_rep, {878, 990}},
     };
     for (const auto& [c, gauches] : rangee) c->definir_gauche(longue ? gauches.second : gauches.first);
-    Panel1.definir_gauche((largeur_ecran - Panel1.largeur()) / 2);
-    Panel1.definir_haut(hauteur_ecran - Panel1.hauteur() - 12);
+    // The panels' units, not the screen's pixels.
+    Panel1.definir_gauche((forme.en_unites(largeur_ecran) - Panel1.largeur()) / 2);
+    Panel1.definir_haut(forme.en_unites(hauteur_ecran) - Panel1.hauteur() - 12);
 }
 
 void Tdiapo::forme_courte() {
@@ -37,6 +38,8 @@ void Tdiapo::forme_longue() {
     Panel3.definir_gauche(Panel1.gauche() + Panel1.largeur() - Panel3.largeur());
     Panel2.definir_gauche(Panel3.gauche() - Panel2.largeur() - 2);
     Panel2.definir_haut(Panel3.haut());
+    Panel_renommage.definir_gauche(Panel2.gauche() - Panel_renommage.largeur() - 2);
+    Panel_renommage.definir_haut(Panel3.haut());
 }
 
 void Tdiapo::indicateur(bool allume) {

@@ -17,7 +17,9 @@ void Controle::modifie() {
 }
 
 void Controle::definir_bornes(int g, int h, int l, int ha) {
-    if (g == bornes_.gauche && h == bornes_.haut && l == bornes_.largeur && ha == bornes_.hauteur)
+    ++poses_;
+    if (g == bornes_.gauche && h == bornes_.haut && l == bornes_.largeur && ha == bornes_.hauteur &&
+        !amarrable_)
         return;
     bornes_ = {g, h, l, ha};
     modifie();

@@ -79,6 +79,13 @@ public:
     void definir_police(const Police& p);
     bool aligne_droite() const { return aligne_droite_; }
     void definir_aligne_droite(bool a) { aligne_droite_ = a; modifie(); }
+    // Automatic drag of the docking kind: the user may drag the control off into a floating
+    // window and back. It goes back to its place when the program sets its bounds, even to
+    // the values they have, so every setting of them counts as a change.
+    bool amarrable() const { return amarrable_; }
+    void definir_amarrable(bool a) { amarrable_ = a; modifie(); }
+    // How many times the program has set the bounds.
+    uint64_t poses() const { return poses_; }
 
     // Click: bound by the window; run by the user's click or by `cliquer`.
     Action sur_clic;
@@ -102,6 +109,8 @@ private:
     Couleur couleur_ = COULEUR_FACE_BOUTON;
     Police police_;
     bool aligne_droite_ = false;
+    bool amarrable_ = false;
+    uint64_t poses_ = 0;
 };
 
 using Label = Controle;
@@ -239,6 +248,11 @@ public:
     bool sans_bordure = false;
     bool apercu_touches = false;  // key preview
     bool maximisee = false;
+    // Pixels per unit of the native controls' bounds (the design's 96-per-inch pixels), set
+    // by the view from the system's resolution. The window's own bounds, and the pictures and
+    // captions it paints itself, are in pixels.
+    double pixels_par_unite = 1.0;
+    int en_unites(int pixels) const { return static_cast<int>(pixels / pixels_par_unite); }
 
     const std::vector<Controle*>& controles() const { return controles_; }
     Controle* trouver(const std::string& nom) const;

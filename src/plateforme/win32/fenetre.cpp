@@ -5,8 +5,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/garde.h"
+#include "plateforme/win32/natifs_outils.h"
 #include "plateforme/win32/texte_win32.h"
 
 namespace nocturo::win32 {
@@ -31,6 +34,10 @@ void enregistrer_classes() {
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpszClassName = CLASSE_PANNEAU;
     RegisterClassExW(&wc);
+    wc.lpfnWndProc = FenetreForme::procedure_flottant;
+    wc.style = 0;
+    wc.lpszClassName = CLASSE_FLOTTANT;
+    RegisterClassExW(&wc);
 }
 
 FenetreForme* objet_de(HWND h) {
@@ -52,10 +59,15 @@ FenetreForme::FenetreForme(Forme& forme, StyleFenetre style, Rappels rappels, co
                     b.largeur, b.hauteur, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!h_) throw std::runtime_error("Impossible de créer la fenêtre (erreur " + std::to_string(GetLastError()) + ")");
     bornes_ = b;
+    calculer_echelle();
+    if (style_ == StyleFenetre::dialogue) {
+        const RECT r = rect_en_pixels(b.gauche, b.haut, b.largeur, b.hauteur, echelle_);
+        SetWindowPos(h_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, h_,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (bulles_) SendMessageW(bulles_, TTM_SETMAXTIPWIDTH, 0, 500);
+    if (bulles_) SendMessageW(bulles_, TTM_SETMAXTIPWIDTH, 0, px(500));
     creer_natifs();
     forme_.sur_modification = [this](Controle*) { sale_ = true; };
     forme_.sur_repeindre = [this](Controle* c) { repeindre(c); };
@@ -92,23 +104,53 @@ LRESULT FenetreForme::panneau(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     if (!f) return DefWindowProcW(h, m, wp, lp);
     LRESULT r = 0;
     if (f->notification(m, wp, lp, r)) return r;
+    Natif* n = f->natif_de(h);
+    const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    POINT ecran = p;
+    ClientToScreen(h, &ecran);
     switch (m) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
         f->peindre_panneau(h);
+        if (n && n->c->amarrable()) f->dessiner_poignee(h);
         return 0;
+    case WM_SETFONT:
+        if (n) n->hpolice = reinterpret_cast<HFONT>(wp);
+        return 0;
+    case WM_GETFONT:
+        return n ? reinterpret_cast<LRESULT>(n->hpolice) : 0;
+    case WM_SETCURSOR: {
+        POINT q;
+        GetCursorPos(&q);
+        ScreenToClient(h, &q);
+        if (LOWORD(lp) == HTCLIENT && n && f->sur_poignee(*n, q)) {
+            SetCursor(LoadCursorW(nullptr, IDC_SIZEALL));
+            return TRUE;
+        }
+        return DefWindowProcW(h, m, wp, lp);
+    }
     case WM_LBUTTONDOWN:
         SetCapture(h);
+        if (n && f->sur_poignee(*n, p)) f->commencer_glisse(*n, ecran);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (f->glisse_.n && GetCapture() == h) f->suivre_glisse(ecran);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (f->glisse_.n) f->finir_glisse(ecran, true);
         return 0;
     case WM_LBUTTONUP: {
         if (GetCapture() != h) return 0;
+        if (f->glisse_.n) {
+            f->finir_glisse(ecran, false);
+            return 0;
+        }
         ReleaseCapture();
-        POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         RECT r2;
         GetClientRect(h, &r2);
         if (!PtInRect(&r2, p)) return 0;
-        if (Natif* n = f->natif_de(h)) {
+        if (n) {
             Controle* c = n->c;
             f->executer([c] { c->cliquer(); });
         }
@@ -179,7 +221,11 @@ void FenetreForme::synchroniser() {
     if (b.gauche != bornes_.gauche || b.haut != bornes_.haut || b.largeur != bornes_.largeur ||
         b.hauteur != bornes_.hauteur) {
         bornes_ = b;
-        SetWindowPos(h_, nullptr, b.gauche, b.haut, b.largeur, b.hauteur,
+        // A dialog is designed whole; the full-screen window is the screen's.
+        const RECT r = style_ == StyleFenetre::dialogue
+                           ? rect_en_pixels(b.gauche, b.haut, b.largeur, b.hauteur, echelle_)
+                           : RECT{b.gauche, b.haut, b.gauche + b.largeur, b.haut + b.hauteur};
+        SetWindowPos(h_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const std::string& l = titre_.empty() ? forme_.legende : titre_;
@@ -192,6 +238,48 @@ void FenetreForme::synchroniser() {
     // Lists are filled only once they show: the hidden ones are the program's work lists.
     for (Natif& n : natifs_)
         if (n.h && !n.elements_a_jour && n.c->montre()) synchroniser_elements(n);
+}
+
+void FenetreForme::calculer_echelle() {
+    dpi_ = dpi_fenetre(h_);
+    const Bornes& b = forme_.bornes;
+    int gauche = 0, haut = 0, droite = b.largeur, bas = b.hauteur;  // a dialog is designed whole
+    if (style_ == StyleFenetre::plein_ecran) {
+        gauche = haut = INT_MAX;
+        droite = bas = 0;
+        // What the design lays on the screen itself: the panels and the lists of the window.
+        for (const Controle* c : forme_.controles()) {
+            const Genre g = genre_natif(*c);
+            if (c->parent() || g == Genre::Label || g == Genre::Image || g == Genre::Timer) continue;
+            const int poignee = c->amarrable() ? LARGEUR_POIGNEE : 0;
+            gauche = std::min(gauche, c->gauche() - poignee);
+            haut = std::min(haut, c->haut());
+            droite = std::max(droite, c->gauche() + c->largeur() + poignee);
+            bas = std::max(bas, c->haut() + c->hauteur());
+        }
+        if (droite == 0) gauche = haut = 0;  // nothing native on it
+    }
+    RECT ecran{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &ecran, 0);
+    if (style_ == StyleFenetre::plein_ecran) ecran = {0, 0, b.largeur, b.hauteur};
+    const double maximale = echelle_maximale(ecran.right - ecran.left, ecran.bottom - ecran.top,
+                                             droite + std::max(gauche, 0), bas + std::max(haut, 0));
+    // The captions of the design in the dialog font: the layout grows as the widest of them.
+    std::vector<std::wstring> legendes;
+    for (const Controle* c : forme_.controles()) {
+        const Genre g = genre_natif(*c);
+        if (!c->parent() || !a_legende(g) || c->police().nom != nocturo::Police{}.nom) continue;
+        std::vector<std::string> textes{c->legende()};
+        if (g == Genre::RadioGroup) textes = static_cast<const RadioGroup&>(*c).elements();
+        for (const std::string& t : textes)
+            if (t.size() >= 8) legendes.push_back(large(t));
+    }
+    const Mise m = accorder_police(echelle_panneaux(dpi_, maximale), maximale,
+                                   [&](int h) { return rapport_police_dialogue(h, legendes); });
+    echelle_ = m.echelle;
+    police_dialogue_ = m.police;
+    // The program lays its panels out in their units, the screen's size too.
+    forme_.pixels_par_unite = echelle_;
 }
 
 void FenetreForme::regler_minuterie(Natif& n) {
@@ -224,7 +312,14 @@ void FenetreForme::afficher() {
     UpdateWindow(h_);
 }
 
-bool FenetreForme::contient(HWND h) const { return h && (h == h_ || IsChild(h_, h)); }
+bool FenetreForme::contient(HWND h) const {
+    if (!h) return false;
+    if (h == h_ || IsChild(h_, h)) return true;
+    // The panels dragged off into windows of their own.
+    for (const Natif& n : natifs_)
+        if (n.flottant && (h == n.flottant || IsChild(n.flottant, h))) return true;
+    return false;
+}
 
 bool FenetreForme::pretraiter(MSG& msg) {
     if (detruite_) return false;

@@ -36,6 +36,7 @@ enum class StyleFenetre { plein_ecran, dialogue };
 // Class names, for whoever looks for the windows from outside.
 inline constexpr const wchar_t* CLASSE_FENETRE = L"NocturoFenetre";
 inline constexpr const wchar_t* CLASSE_PANNEAU = L"NocturoPanneau";
+inline constexpr const wchar_t* CLASSE_FLOTTANT = L"NocturoFlottant";
 
 class FenetreForme {
 public:
@@ -45,6 +46,10 @@ public:
     FenetreForme& operator=(const FenetreForme&) = delete;
 
     HWND poignee() const { return h_; }
+    // Pixels per unit of the native controls.
+    double echelle() const { return echelle_; }
+    // The native control of a model control (null when the window paints it itself).
+    HWND natif(const Controle& c) const { return natif_de(&c).h; }
     // Pushes every model change since the last call to the screen.
     void synchroniser();
     void repeindre(Controle* c);
@@ -56,6 +61,7 @@ public:
     static LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK procedure_panneau(HWND h, UINT m, WPARAM wp, LPARAM lp);
     static LRESULT panneau(HWND h, UINT m, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK procedure_flottant(HWND h, UINT m, WPARAM wp, LPARAM lp);
 
 private:
     struct Natif {
@@ -73,11 +79,24 @@ private:
         bool elements_a_jour = false;
         int indice = -2;            // list selection last shown or read; timer interval
         nocturo::Police police{"", 0, false, 0};
+        HFONT hpolice = nullptr;
         std::wstring bulle;
+        HWND flottant = nullptr;    // the tool window a panel dragged away floats in
+        uint64_t poses = 0;         // settings of the bounds last seen
     };
     struct Hote {
         HWND h;
-        int dx, dy;
+        int dx, dy;                 // units
+        int decalage = 0;           // pixels: the grip of the panel that holds it
+    };
+    // A drag of a panel by its grip, in screen pixels.
+    struct Glisse {
+        Natif* n = nullptr;
+        POINT depart{};
+        POINT prise{};              // where the panel was taken, from its top left
+        RECT trace{};
+        bool commence = false;
+        bool trace_visible = false;
     };
 
     // natifs.cpp
@@ -92,6 +111,11 @@ private:
     void synchroniser_bulle(Natif& n);
     Hote hote(const Controle* c) const;
     bool visible_natif(const Controle* c) const;
+    int px(int unites) const;
+    // Where the design puts a control, in pixels of its host's client area.
+    RECT rect_dessin(const Controle& c) const;
+    // The size a caption needs in its control, in pixels (0: none to measure).
+    SIZE taille_legende(const Natif& n, SIZE place) const;
 
     // notifications.cpp
     bool notification(UINT m, WPARAM wp, LPARAM lp, LRESULT& r);
@@ -102,13 +126,27 @@ private:
     static LRESULT CALLBACK procedure_cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
     static LRESULT cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, DWORD_PTR donnees);
 
+    // flottant.cpp: a panel the user drags off into a floating window and back.
+    int largeur_poignee() const;
+    bool sur_poignee(const Natif& n, POINT client) const;
+    void dessiner_poignee(HWND h);
+    void commencer_glisse(Natif& n, POINT ecran);
+    void suivre_glisse(POINT ecran);
+    void finir_glisse(POINT ecran, bool abandon);
+    void tracer(bool visible);
+    bool zone_amarrage(const Natif& n, POINT ecran) const;
+    void faire_flotter(Natif& n, POINT coin);
+    void amarrer(Natif& n);
+
     // peinture.cpp
     void peindre_fenetre();
     void peindre_panneau(HWND h);
     COLORREF fond(const Controle* c) const;
+    HFONT police_de(const Controle& c) const;
 
     LRESULT traiter(UINT m, WPARAM wp, LPARAM lp);
     void regler_minuterie(Natif& n);
+    void calculer_echelle();
     Natif* natif_de(HWND h, int* element = nullptr);
     Natif& natif_de(const Controle* c) { return natifs_[index_.at(c)]; }
     const Natif& natif_de(const Controle* c) const { return natifs_[index_.at(c)]; }
@@ -121,6 +159,10 @@ private:
     std::string titre_;
     HWND h_ = nullptr;
     HWND bulles_ = nullptr;
+    int dpi_ = 96;          // the system's, which also sizes the boxes of check boxes
+    double echelle_ = 1.0;
+    int police_dialogue_ = 11;  // pixels
+    Glisse glisse_;
     bool detruite_ = false;
     bool en_synchro_ = false;  // native changes made by us are not the user's
     bool sale_ = true;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/natifs_outils.h"
 #include "plateforme/win32/ressources_gdi.h"
@@ -19,7 +20,7 @@ Genre genre_natif(const Controle& c) {
 FenetreForme::Hote FenetreForme::hote(const Controle* c) const {
     const Controle* p = c->parent();
     if (!p) return {h_, 0, 0};
-    if (p->genre() == Genre::Panel) return {natif_de(p).h, 0, 0};
+    if (p->genre() == Genre::Panel) return {natif_de(p).h, 0, 0, p->amarrable() ? largeur_poignee() : 0};
     // Group boxes do not pass on their children's notifications: their controls are
     // siblings placed over them.
     Hote h = hote(p);
@@ -27,6 +28,10 @@ FenetreForme::Hote FenetreForme::hote(const Controle* c) const {
     h.dy += p->haut();
     return h;
 }
+
+int FenetreForme::px(int unites) const { return en_pixels(unites, echelle_); }
+
+HFONT FenetreForme::police_de(const Controle& c) const { return police_controle(c.police(), echelle_, police_dialogue_); }
 
 bool FenetreForme::visible_natif(const Controle* c) const {
     if (!c->visible()) return false;
@@ -132,7 +137,7 @@ void FenetreForme::creer_radios(Natif& n) {
                             (n.visible ? WS_VISIBLE : 0);
         HWND r = CreateWindowExW(0, L"BUTTON", large(elements[i]).c_str(), style, 0, 0, 0, 0,
                                  hote(n.c).h, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(n.c->police())), FALSE);
+        SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_de(*n.c)), FALSE);
         SetWindowPos(r, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // over the frame
         par_poignee_[r] = {index_.at(n.c), static_cast<int>(i)};
         n.radios.push_back(r);

@@ -5,6 +5,9 @@
 
 namespace nocturo::win32 {
 
+// The grip a panel that may float is dragged by, at its left, in units.
+inline constexpr int LARGEUR_POIGNEE = 8;
+
 inline bool est_liste(Genre g) { return g == Genre::ListBox || g == Genre::CheckListBox; }
 inline bool est_cadre(Genre g) {
     return g == Genre::GroupBox || g == Genre::RadioGroup || g == Genre::Bevel;

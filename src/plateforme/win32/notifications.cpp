@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/garde.h"
 #include "plateforme/win32/ressources_gdi.h"
@@ -30,7 +31,9 @@ std::string element_de(HWND combo, int i) {
     return etroit(t);
 }
 
-int hauteur_ligne(const Controle& c) { return std::max(13, c.police().hauteur + 4); }
+int hauteur_ligne(const Controle& c, double echelle) {
+    return en_pixels(std::max(13, c.police().hauteur + 4), echelle);
+}
 
 }  // namespace
 
@@ -55,7 +58,7 @@ bool FenetreForme::notification(UINT m, WPARAM wp, LPARAM lp, LRESULT& r) {
         auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         auto it = par_id_.find(mi->CtlID);
         if (mi->CtlType != ODT_LISTBOX || it == par_id_.end()) return false;
-        mi->itemHeight = static_cast<UINT>(hauteur_ligne(*natifs_[it->second].c));
+        mi->itemHeight = static_cast<UINT>(hauteur_ligne(*natifs_[it->second].c, echelle_));
         r = TRUE;
         return true;
     }
@@ -154,7 +157,7 @@ void FenetreForme::dessiner_coche(const DRAWITEMSTRUCT& d) {
     RECT boite{r.left + 1, r.top + 1, r.left + 1 + cote, r.top + 1 + cote};
     DrawFrameControl(d.hDC, &boite, DFC_BUTTON,
                      DFCS_BUTTONCHECK | DFCS_FLAT | (liste.coche(i) ? DFCS_CHECKED : 0));
-    Selection s(d.hDC, police_gdi(liste.police()));
+    Selection s(d.hDC, police_de(liste));
     SetBkMode(d.hDC, TRANSPARENT);
     SetTextColor(d.hDC, choisi ? GetSysColor(COLOR_HIGHLIGHTTEXT) : couleur_gdi(liste.police().couleur));
     RECT texte = r;
@@ -170,7 +173,7 @@ void FenetreForme::clic_liste_cochee(HWND liste, int x, int y) {
     if (!n) return;
     const LRESULT p = SendMessageW(liste, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
     const int i = LOWORD(p);
-    if (HIWORD(p) || x > hauteur_ligne(*n->c)) return;  // outside the boxes
+    if (HIWORD(p) || x > hauteur_ligne(*n->c, echelle_)) return;  // outside the boxes
     auto* c = static_cast<CheckListBox*>(n->c);
     executer([c, i] {
         if (i < c->nombre()) c->definir_coche(i, !c->coche(i));

@@ -68,7 +68,7 @@ void FenetreForme::peindre_panneau(HWND h) {
         GetClientRect(h, &r);
         FillRect(dc, &r, pinceau(fond(&c)));
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-        Selection s(dc, police_gdi(c.police()));
+        Selection s(dc, police_de(c));
         SetTextColor(dc, couleur_gdi(c.police().couleur));
         SetBkMode(dc, TRANSPARENT);
         const std::wstring t = large(c.legende());

@@ -3,6 +3,7 @@
 #include <map>
 #include <tuple>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/texte_win32.h"
 
@@ -30,6 +31,15 @@ HFONT police_gdi(const nocturo::Police& p) {
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, large(p.nom).c_str()));
     }
     return f.get();
+}
+
+HFONT police_dialogue(int hauteur) { return police_gdi({"MS Shell Dlg", hauteur, false, 0}); }
+
+HFONT police_controle(const nocturo::Police& p, double echelle, int hauteur_dialogue) {
+    const nocturo::Police defaut;
+    if (p.nom == defaut.nom && p.hauteur == defaut.hauteur)
+        return police_gdi({"MS Shell Dlg", hauteur_dialogue, p.gras, p.couleur});
+    return police_gdi({p.nom, en_pixels(p.hauteur, echelle), p.gras, p.couleur});
 }
 
 }  // namespace nocturo::win32

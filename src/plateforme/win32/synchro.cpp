@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/natifs_outils.h"
 #include "plateforme/win32/ressources_gdi.h"
@@ -15,6 +17,31 @@ namespace {
 
 bool meme_police(const nocturo::Police& a, const nocturo::Police& b) {
     return a.nom == b.nom && a.hauteur == b.hauteur && a.gras == b.gras;
+}
+
+// Where the ink of a line of text ends: the hinted last letter may reach past its advance,
+// which the system's measures leave out, so the line is drawn and looked at.
+LONG droite_encre(HDC dc, const std::wstring& t, SIZE taille) {
+    const int l = taille.cx + taille.cy, h = std::max<LONG>(taille.cy, 1);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, l, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    DcMemoire mem(CreateCompatibleDC(dc));
+    Bitmap dib(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!mem || !dib) return taille.cx;
+    Selection sb(mem.get(), dib.get());
+    Selection sp(mem.get(), GetCurrentObject(dc, OBJ_FONT));
+    RECT r{0, 0, l, h};
+    FillRect(mem.get(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(mem.get(), RGB(0, 0, 0));
+    SetBkMode(mem.get(), TRANSPARENT);
+    DrawTextW(mem.get(), t.c_str(), static_cast<int>(t.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    GdiFlush();
+    const auto* p = static_cast<const uint32_t*>(bits);
+    for (int x = l - 1; x >= 0; --x)
+        for (int y = 0; y < h; ++y)
+            if ((p[static_cast<size_t>(y) * l + x] & 0xFFFFFF) != 0xFFFFFF) return x + 1;
+    return 0;
 }
 
 }  // namespace
@@ -32,11 +59,14 @@ void FenetreForme::synchroniser_un(Natif& n) {
         return;
     }
     en_synchro_ = true;
+    // The program lays out again a panel the user dragged away: it goes back to its place.
+    if (n.flottant && c.poses() != n.poses) amarrer(n);
+    n.poses = c.poses();
     if (!meme_police(c.police(), n.police)) {
         n.police = c.police();
-        SendMessageW(n.h, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(c.police())), FALSE);
-        for (HWND r : n.radios)
-            SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_gdi(c.police())), FALSE);
+        n.hpolice = police_de(c);
+        SendMessageW(n.h, WM_SETFONT, reinterpret_cast<WPARAM>(n.hpolice), FALSE);
+        for (HWND r : n.radios) SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(n.hpolice), FALSE);
     }
     n.police.couleur = c.police().couleur;
     if (a_legende(genre_natif(c)) && c.legende() != n.legende) {
@@ -59,32 +89,102 @@ void FenetreForme::synchroniser_un(Natif& n) {
     en_synchro_ = false;
 }
 
+RECT FenetreForme::rect_dessin(const Controle& c) const {
+    const Hote ho = hote(&c);
+    RECT r = rect_en_pixels(ho.dx + c.gauche(), ho.dy + c.haut(), c.largeur(), c.hauteur(), echelle_);
+    // A panel takes its size whole, where the controls at its edges in the design end too.
+    if (genre_natif(c) == Genre::Panel) {
+        r.right = r.left + px(c.largeur());
+        r.bottom = r.top + px(c.hauteur());
+    }
+    OffsetRect(&r, ho.decalage, 0);
+    // The grip hangs at the left of the panel's design bounds.
+    if (c.amarrable()) r.left -= largeur_poignee();
+    return r;
+}
+
+SIZE FenetreForme::taille_legende(const Natif& n, SIZE place) const {
+    const Controle& c = *n.c;
+    const Genre g = genre_natif(c);
+    if (!a_legende(g) || est_cadre(g) || c.legende().empty()) return {0, 0};
+    DcFenetre dc(n.h);
+    Selection s(dc.get(), police_de(c));
+    const std::wstring t = large(c.legende());
+    const int longueur = static_cast<int>(t.size());
+    if (g == Genre::Label && sur_plusieurs_lignes(c)) {
+        RECT r{0, 0, place.cx, 0};
+        DrawTextW(dc.get(), t.c_str(), longueur, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        return {place.cx, r.bottom};
+    }
+    SIZE taille{};
+    GetTextExtentPoint32W(dc.get(), t.c_str(), longueur, &taille);
+    taille.cx = std::max(taille.cx, droite_encre(dc.get(), t, taille));
+    // What the control draws around its text: the box of a check box (sized by the
+    // system's resolution, not the panels' scale), the edges of a button or a panel.
+    switch (g) {
+    case Genre::CheckBox:
+        taille.cx += MulDiv(17, dpi_, DPI_DESSIN) + 2;
+        taille.cy = std::max<LONG>(taille.cy, MulDiv(12, dpi_, DPI_DESSIN) + 1) + 2;
+        break;
+    case Genre::Button:
+    case Genre::SpeedButton: {
+        taille.cx += px(8);
+        if (taille.cx <= place.cx) break;
+        // A button too narrow for its caption on one line takes it on two if it is tall
+        // enough for them.
+        RECT r{0, 0, place.cx - px(8), 0};
+        DrawTextW(dc.get(), t.c_str(), longueur, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        if (r.right <= place.cx - px(8) && r.bottom <= place.cy - 2) return place;
+        break;
+    }
+    case Genre::Panel:
+        taille.cx += px(6);
+        break;
+    default:
+        taille.cx += 1;
+        break;
+    }
+    return taille;
+}
+
 void FenetreForme::placer(Natif& n) {
     const Controle& c = *n.c;
-    const Hote ho = hote(&c);
-    int x = ho.dx + c.gauche(), y = ho.dy + c.haut(), l = c.largeur(), h = c.hauteur();
-    if (genre_natif(c) == Genre::Label && !sur_plusieurs_lignes(c) && !c.legende().empty()) {
-        DcFenetre dc(n.h);
-        Selection s(dc.get(), police_gdi(c.police()));
-        const std::wstring t = large(c.legende());
-        SIZE taille{};
-        GetTextExtentPoint32W(dc.get(), t.c_str(), static_cast<int>(t.size()), &taille);
-        if (taille.cx + 1 > l) {
-            if (c.aligne_droite()) x -= taille.cx + 1 - l;
-            l = taille.cx + 1;
+    if (n.flottant) return;  // where the user dropped it
+    RECT r = rect_dessin(c);
+    // Captions are as large as their text, whatever their design size: a label grows on the
+    // side away from its alignment, a button or a panel on both sides.
+    const SIZE voulue = taille_legende(n, {r.right - r.left, r.bottom - r.top});
+    const Genre g = genre_natif(c);
+    if (g == Genre::Label) r.bottom = std::max<LONG>(r.bottom, r.top + voulue.cy);
+    if (g == Genre::CheckBox && voulue.cy > r.bottom - r.top) {
+        const int manque = voulue.cy - (r.bottom - r.top);
+        r.top -= manque / 2;
+        r.bottom += manque - manque / 2;
+    }
+    if (voulue.cx > r.right - r.left) {
+        const int manque = voulue.cx - (r.right - r.left);
+        if (g == Genre::Label || g == Genre::CheckBox) {
+            if (c.aligne_droite())
+                r.left -= manque;
+            else
+                r.right += manque;
+        } else {
+            r.left -= manque / 2;
+            r.right += manque - manque / 2;
         }
     }
-    if (genre_natif(c) == Genre::ComboBox) h += 160;  // room for the drop-down list
-    const RECT r{x, y, x + l, y + h};
+    if (g == Genre::ComboBox) r.bottom += px(160);  // room for the drop-down list
     if (EqualRect(&r, &n.rect)) return;
     n.rect = r;
+    const int x = r.left, y = r.top, l = r.right - r.left, h = r.bottom - r.top;
     SetWindowPos(n.h, nullptr, x, y, l, h, SWP_NOZORDER | SWP_NOACTIVATE);
     if (n.radios.empty()) return;
     // Items in one column under the caption, as the framework's radio groups lay them.
-    const int haut_items = y + 16, pas = std::max(1, (h - 20) / static_cast<int>(n.radios.size()));
+    const int haut_items = y + px(16), hauteur_item = px(17);
+    const int pas = std::max(1, (h - px(20)) / static_cast<int>(n.radios.size()));
     for (size_t i = 0; i < n.radios.size(); ++i) {
-        const int yi = haut_items + static_cast<int>(i) * pas + std::max(0, (pas - 17) / 2);
-        SetWindowPos(n.radios[i], nullptr, x + 8, yi, std::max(0, l - 14), std::min(17, pas),
+        const int yi = haut_items + static_cast<int>(i) * pas + std::max(0, (pas - hauteur_item) / 2);
+        SetWindowPos(n.radios[i], nullptr, x + px(8), yi, std::max(0, l - px(14)), std::min(hauteur_item, pas),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -97,6 +197,7 @@ void FenetreForme::montrer(Natif& n) {
     const HWND focus = GetFocus();
     if (!v && focus && (focus == n.h || IsChild(n.h, focus))) SetFocus(h_);
     ShowWindow(n.h, v ? SW_SHOWNA : SW_HIDE);
+    if (n.flottant) ShowWindow(n.flottant, v ? SW_SHOWNA : SW_HIDE);
     for (HWND r : n.radios) ShowWindow(r, v ? SW_SHOWNA : SW_HIDE);
 }
 
