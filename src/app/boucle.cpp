@@ -189,6 +189,7 @@ void Tdiapo::rejouer_historique() {
     plateforme.definir_curseur_ecran(CURSEUR_AUCUN);
     for (int a = std::max(historique.indice, 0); a < n && !relance_demandee_; ++a) {
         const std::string chemin = historique.lignes[static_cast<size_t>(a)];
+        if (masquee(chemin)) continue;  // hidden while paused
         Label1.definir_legende(sans_points(chemin, ','));
         charger_image(chemin);
         afficher_effet(chemin);

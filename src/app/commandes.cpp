@@ -13,6 +13,13 @@ void Tdiapo::FormKeyUp(int touche) {
         Button_tout_le_repClick(nullptr);
         return;
     }
+    // Del while paused: this picture no more; Shift+Del: its directory no more.
+    if (touche == VK_SUPPR && Panel1.visible()) {
+        ne_plus_afficher(p.maj_enfoncee());
+        // The key stopped the paused loop, as any key does: it goes on.
+        boucle_diaporama();
+        return;
+    }
     if (derniere_touche == VK_ESPACE) {
         indicateur(false);
         derniere_touche = 0;

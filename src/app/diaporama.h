@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/criteres.h"
+#include "catalogue/detecteur.h"
 #include "forme/controles.h"
 #include "plateforme/plateforme.h"
 #include "settings/racines.h"
@@ -23,7 +24,7 @@
 namespace nocturo {
 
 // Virtual-key codes the window acts on.
-enum : int { VK_ECHAP = 27, VK_ESPACE = 32, VK_GAUCHE = 37, VK_DROITE = 39, VK_Q = 81, VK_F3 = 114 };
+enum : int { VK_ECHAP = 27, VK_ESPACE = 32, VK_SUPPR = 46, VK_GAUCHE = 37, VK_DROITE = 39, VK_Q = 81, VK_F3 = 114 };
 
 inline const std::string TEXTE_PATIENTEZ = "patientez ...   ou   Esc";
 
@@ -74,6 +75,7 @@ public:
     Button Button_retour{forme, Genre::Button, "Button_retour", &Panel1};
     Button Button_avance{forme, Genre::Button, "Button_avance", &Panel1};
     Button Button_album_a{forme, Genre::Button, "Button_album_a", &Panel1};
+    Button Button_ne_plus_afficher{forme, Genre::Button, "Button_ne_plus_afficher", &Panel1};
     Button Button_album_B{forme, Genre::Button, "Button_album_B", &Panel1};
     Button Button2{forme, Genre::Button, "Button2", &Panel1};
     Button Button_close_param{forme, Genre::Button, "Button_close_param", &Panel1};
@@ -285,6 +287,8 @@ public:
     void SpeedButton5Click();
     void Edit3Change();
     void Button1Click();
+    // Hides the current picture, or its whole directory, for good, once the user agrees.
+    void ne_plus_afficher(bool tout_le_repertoire);
 
     // Runs a handler as the event dispatcher does: an error shows its message and the
     // program goes on.
@@ -319,6 +323,12 @@ private:
     bool boucle_en_cours_ = false;
     bool relance_demandee_ = false;
     bool rejeu_demande_ = false;
+    // Pictures hidden during this run: out of the catalogue, never replayed; the cache
+    // written again at the next save.
+    std::vector<std::string> masquees_;
+    DetecteurMotifs detecteur_masquees_;
+    bool catalogue_modifie_ = false;
+    bool masquee(const std::string& chemin) const;
     bool sans_chargeur_ = false;  // the picture just loaded is one no loader takes
     Prechargeur prechargeur_;
 

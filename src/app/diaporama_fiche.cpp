@@ -97,6 +97,8 @@ void Tdiapo::construire_controles() {
     poser(Button_retour, 311, 6, 49, 27, "<", INDICE_HISTORIQUE_G);
     poser(Button_avance, 367, 6, 49, 27, ">", INDICE_HISTORIQUE_D);
     poser(Button_album_a, 653, 128, 132, 27, "Copier vers album A");
+    poser(Button_ne_plus_afficher, 653, 92, 190, 25, "Ne plus afficher l'image",
+          "Suppr : cette image ne sera plus affichée ; Maj+Suppr : tout son répertoire");
     poser(Button_album_B, 654, 162, 131, 27, "Copier vers album B");
     poser(Button2, 1359, 138, 178, 23, "Enregistrer paramètres");
     poser(Button_close_param, 849, 6, 22, 27, "X", "comme Continuer (espace)");

@@ -118,6 +118,7 @@ void Tdiapo::lier_gestionnaires() {
     Button_album_a.sur_clic = [this] { copier_vers_album('A'); };
     Label12.sur_clic = [this] { copier_vers_album('A'); };
     Button_album_B.sur_clic = [this] { copier_vers_album('B'); };
+    Button_ne_plus_afficher.sur_clic = [this] { ne_plus_afficher(plateforme.maj_enfoncee()); };
     SpeedButton_album_A.sur_clic = [this] { choisir_album(rep_album_A); };
     SpeedButton_album_B.sur_clic = [this] { choisir_album(rep_album_B); };
     for (Controle* c : {&Panel_ouvrir_rep_img, &Panel_ouvrir_repA, &Panel_ouvrir_repB})

@@ -198,6 +198,11 @@ void Tdiapo::sauver_parametres() {
         p.supprimer_fichier(FICHIER_REP_COURANT);
     else if (historique_lu_)
         ecrire_historique(p, historique);
+    // Pictures hidden in this run leave the cache too, so that they stay out at the next start.
+    if (catalogue_modifie_) {
+        sauver_catalogue();
+        catalogue_modifie_ = false;
+    }
     if (paquet.etat().taille > 0) {
         // A draw made ahead for the next picture and not shown yet is not spent.
         EtatPaquet e = paquet.etat();

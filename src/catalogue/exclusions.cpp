@@ -157,7 +157,9 @@ bool finit_dans_un_bloc(const std::vector<std::string>& lignes) {
 
 void ajouter_au_fichier_exclusions(Fichiers& fichiers, const std::vector<std::string>& lignes) {
     std::string contenu;
-    fichiers.lire_octets(FICHIER_EXCLUSIONS, contenu);
+    // A file that is there but cannot be read is never written over with the new lines alone.
+    if (!fichiers.lire_octets(FICHIER_EXCLUSIONS, contenu) && fichiers.fichier_existe(FICHIER_EXCLUSIONS))
+        throw ErreurES("Impossible de lire le fichier " + FICHIER_EXCLUSIONS);
     // The user's last line may lack its line end: it stays a line of its own.
     if (!contenu.empty() && contenu.back() != '\n' && contenu.back() != '\r') contenu += "\r\n";
     // A block left open would take the new lines as its own: it is closed first.

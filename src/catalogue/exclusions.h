@@ -42,7 +42,8 @@ std::vector<std::string> lignes_exclusion_image(const std::string& image);
 // The line that excludes every picture of a directory and below it: the directory with a
 // closing backslash, so that C:\Photos\Divers leaves C:\Photos\Divers 2006 alone.
 std::vector<std::string> lignes_exclusion_repertoire(const std::string& repertoire);
-// Appends lines to the exclusion file, made when missing, keeping all that it holds.
+// Appends lines to the exclusion file, made when missing, keeping all that it holds. Throws
+// ErreurES, the file untouched, when it cannot be read or written.
 void ajouter_au_fichier_exclusions(Fichiers& fichiers, const std::vector<std::string>& lignes);
 
 // Asks the shell to open `nom` in Notepad, `repertoire` being its working directory.

@@ -156,7 +156,7 @@ bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     ++lectures_[cle(chemin)];
     Noeud* n = trouver(chemin);
-    if (!n || n->repertoire) return false;
+    if (!n || n->repertoire || (panne && panne("lire", chemin))) return false;
     c = n->contenu;
     return true;
 }

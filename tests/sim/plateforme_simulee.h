@@ -48,7 +48,8 @@ public:
     bool echec_remplacement = false;
     // Asked at each step of every write, with the step ("creer", "ecrire", "vider",
     // "remplacer") and the path written (the destination, for a replacement): true makes
-    // that step fail as a full disk or a pulled drive would.
+    // that step fail as a full disk or a pulled drive would. Asked too before a whole-file
+    // read ("lire"): true makes the file unreadable (locked by another program).
     std::function<bool(const std::string& etape, const std::string& chemin)> panne;
 
     void touche_a(double ms, int touche);

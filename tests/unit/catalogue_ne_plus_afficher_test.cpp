@@ -6,6 +6,7 @@
 #include "catalogue/exclusions.h"
 #include "settings/donnees.h"
 #include "sim/plateforme_simulee.h"
+#include "util/erreurs.h"
 #include "util/fichiers.h"
 
 namespace nocturo::test {
@@ -57,6 +58,15 @@ TEST(NePlusAfficher, CeQueLUtilisateurAEcritEstGarde) {
     EXPECT_EQ(exclus(m, {"C:\\Photos\\Divers\\a.jpg", "C:\\Vieux\\b.jpg", "C:\\Photos\\x.jpg"}),
               (std::vector<std::string>{"C:\\Photos\\Divers\\a.jpg", "C:\\Vieux\\b.jpg", "C:\\Photos\\x.jpg"}));
     EXPECT_EQ(m.journal.front(), "durable|" + FICHIER_EXCLUSIONS + SUFFIXE_TEMPORAIRE);  // the safe writer
+}
+
+TEST(NePlusAfficher, UnFichierIllisiblePasEcrase) {
+    PlateformeSimulee m;
+    m.creer_fichier(FICHIER_EXCLUSIONS, "**C:\\Vieux\r\n");
+    m.panne = [](const std::string& etape, const std::string&) { return etape == "lire"; };
+    EXPECT_THROW(ajouter_au_fichier_exclusions(m, lignes_exclusion_repertoire("C:\\Photos")), ErreurES);
+    m.panne = {};
+    EXPECT_EQ(m.contenu(FICHIER_EXCLUSIONS), "**C:\\Vieux\r\n");
 }
 
 }  // namespace

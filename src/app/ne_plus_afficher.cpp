@@ -1,0 +1,58 @@
+// "Never show this picture again" (or this directory): lines appended to the user's
+// exclusion file, and the pictures out of the catalogue at once.
+#include "app/diaporama.h"
+
+#include <algorithm>
+
+#include "catalogue/chemins.h"
+#include "catalogue/detecteur.h"
+#include "catalogue/exclusions.h"
+
+namespace nocturo {
+
+void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
+    if (image_courante.empty()) return;
+    const std::string repertoire = repertoire_de(image_courante);
+    std::string question = tout_le_repertoire
+                               ? "Ne plus afficher les images de ce répertoire ?\n\n" + repertoire
+                               : "Ne plus afficher cette image ?\n\n" + image_courante;
+    const bool allumer = !CheckBox_fic_exclusion.coche();
+    if (allumer) question += "\n\nLe fichier d'exclusions, non utilisé jusqu'ici, le sera désormais.";
+    if (!plateforme.confirmer(question)) return;
+
+    const std::vector<std::string> lignes = tout_le_repertoire ? lignes_exclusion_repertoire(repertoire)
+                                                               : lignes_exclusion_image(image_courante);
+    // Throws, the file and the catalogue untouched, when the file cannot be read or written.
+    ajouter_au_fichier_exclusions(plateforme, lignes);
+
+    const MotifsExclusion nouveaux = lire_motifs_exclusion(lignes, plateforme);
+    const DetecteurMotifs detecteur({&nouveaux.repertoires, &nouveaux.fichiers});
+    // In catalogue order the show goes on with the picture after the current one: the
+    // position moves back by the pictures leaving up to it.
+    int avant = 0;
+    const int jusqu_a = std::min(reglages.indice_non_aleatoire + 1, catalogue.nombre());
+    for (int i = 0; i < jusqu_a; ++i) avant += detecteur.trouve_dans(catalogue.chemin(i)) ? 1 : 0;
+    catalogue.retirer([&](const std::string& chemin) { return detecteur.trouve_dans(chemin); });
+    if (avant > 0) {
+        reglages.indice_non_aleatoire = std::max(0, reglages.indice_non_aleatoire - avant);
+        Edit_indice_non_aleatoire.definir_texte(std::to_string(reglages.indice_non_aleatoire));
+    }
+    masquees_.insert(masquees_.end(), nouveaux.repertoires.begin(), nouveaux.repertoires.end());
+    masquees_.insert(masquees_.end(), nouveaux.fichiers.begin(), nouveaux.fichiers.end());
+    detecteur_masquees_ = DetecteurMotifs({&masquees_});
+    // A later scan of this run leaves them out too.
+    exclusions.repertoires.insert(exclusions.repertoires.end(), nouveaux.repertoires.begin(),
+                                  nouveaux.repertoires.end());
+    exclusions.fichiers.insert(exclusions.fichiers.end(), nouveaux.fichiers.begin(), nouveaux.fichiers.end());
+    // Positions drawn ahead point into the old catalogue.
+    selection.garde.reset();
+    // The file's older lines, if any, wait for the next scan: its handler says so.
+    if (allumer) CheckBox_fic_exclusion.definir_coche(true);
+    Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
+    catalogue_modifie_ = true;
+    sauver_en_quittant = true;
+}
+
+bool Tdiapo::masquee(const std::string& chemin) const { return detecteur_masquees_.trouve_dans(chemin); }
+
+}  // namespace nocturo
