@@ -47,7 +47,7 @@ void Tdiapo::scanner_catalogue() {
         plateforme.traiter_messages();
         return touche_appuyee;
     });
-    p.ecrire_octets(FICHIER_MARQUEUR, "");
+    if (!sans_donnees_) p.ecrire_octets(FICHIER_MARQUEUR, "");
 }
 
 void Tdiapo::lire_fichier_exclusions() {
@@ -59,7 +59,9 @@ void Tdiapo::lire_fichier_exclusions() {
 
 void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes(plateforme, "C:\\Nocturo", "Nocturo_exclusion.txt"); }
 
-void Tdiapo::sauver_catalogue() { ecrire_cache(catalogue, plateforme); }
+void Tdiapo::sauver_catalogue() {
+    if (!sans_donnees_) ecrire_cache(catalogue, plateforme);
+}
 
 void Tdiapo::charger_catalogue() { catalogue = lire_cache(plateforme); }
 

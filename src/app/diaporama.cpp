@@ -98,11 +98,19 @@ void Tdiapo::sequence_demarrage() {
     Label6.definir_legende(TEXTE_PATIENTEZ);
     forme.couleur = GRIS;
     forme.modifiee();
+    // Made before anything is written there: a first start has none.
+    if (!p.repertoire_existe(REP_DONNEES) && !p.creer_repertoire(REP_DONNEES)) {
+        sans_donnees_ = true;
+        const std::string raison = p.raison_echec();
+        p.message("Impossible de créer le répertoire " + REP_DONNEES + (raison.empty() ? "" : " : " + raison) +
+                  "\n\nLes réglages et la liste des images ne seront pas enregistrés.");
+    }
     // What a save cut short by a crash or a power cut left beside its file.
     for (const std::string& f : FICHIERS_ECRITS_SUR) supprimer_temporaire(p, f);
     charger_parametres();
     lire_fichier_exclusions();
-    if (p.fichier_existe(FICHIER_MARQUEUR)) {
+    // The Pictures folder just taken is a new list of roots: scanned now.
+    if (p.fichier_existe(FICHIER_MARQUEUR) && !offre_images_acceptee_) {
         bool lu = false;
         if (p.fichier_existe(FICHIER_CACHE_IMAGES) && p.fichier_existe(FICHIER_CACHE_REP)) {
             try {
@@ -130,6 +138,17 @@ void Tdiapo::sequence_demarrage() {
         // The exclusion file was read above, nothing ran since: once is enough.
         scanner_catalogue();
         sauver_catalogue();
+    }
+    if (offre_images_acceptee_) {
+        offre_images_acceptee_ = false;
+        if (catalogue.vide()) {
+            // Nothing to show after all: the first start as without the offer.
+            montrer_racines({});
+            guider_premier_demarrage();
+        } else {
+            // Kept as the red button keeps them: the next start shows these pictures again.
+            sauver_parametres();
+        }
     }
     Panel1.definir_visible(false);
     defilement_actif = true;

@@ -328,6 +328,12 @@ private:
     std::vector<std::string> masquees_;
     DetecteurMotifs detecteur_masquees_;
     bool catalogue_modifie_ = false;
+    // The user took the Pictures folder offered at this start: scanned now, then saved.
+    bool offre_images_acceptee_ = false;
+    // The data directory could not be made: nothing is written there in this run.
+    bool sans_donnees_ = false;
+    void proposer_dossier_images(Racines& r);
+    void guider_premier_demarrage();
     bool masquee(const std::string& chemin) const;
     bool sans_chargeur_ = false;  // the picture just loaded is one no loader takes
     Prechargeur prechargeur_;

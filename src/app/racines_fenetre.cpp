@@ -1,5 +1,6 @@
 // The root directory list: adding, removing and showing the clicked entry.
 #include "app/diaporama.h"
+#include "catalogue/parcours.h"
 
 namespace nocturo {
 
@@ -36,6 +37,16 @@ void Tdiapo::Panel_sup_repClick() {
 void Tdiapo::CheckListBox_repClick() {
     const int i = CheckListBox_rep.indice_element();
     if (i >= 0) Label20.definir_legende(CheckListBox_rep.element(i));
+}
+
+// A start with no root at all: the user's Pictures folder is offered, when it holds a picture.
+void Tdiapo::proposer_dossier_images(Racines& r) {
+    Plateforme& p = plateforme;
+    const std::string dossier = p.dossier_images();
+    if (dossier.empty() || !p.repertoire_existe(dossier) || !contient_une_image(dossier, p)) return;
+    if (!p.confirmer("Aucun répertoire d'images n'est choisi. Afficher les images de « " + dossier + " » ?")) return;
+    r.push_back({dossier, true});
+    offre_images_acceptee_ = true;
 }
 
 }  // namespace nocturo

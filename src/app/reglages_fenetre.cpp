@@ -136,6 +136,7 @@ void Tdiapo::charger_parametres() {
     Plateforme& p = plateforme;
     Racines r = racines();
     lire_racines(p, r);
+    if (r.empty()) proposer_dossier_images(r);
     montrer_racines(r);
     // One box for all the roots out of reach, however many.
     const std::string absentes = message_racines_absentes(r, p);
@@ -166,15 +167,9 @@ void Tdiapo::charger_parametres() {
     historique_lu_ = true;
     if (historique_trouve) {
         montrer_historique();
-    } else {
+    } else if (!offre_images_acceptee_) {
         premier_demarrage = true;
-        Button_avec_sans_optionClick();
-        indicateur(true);
-        Label6.definir_visible(true);
-        Label6.definir_gauche(Panel1.gauche() + 50);
-        Label6.definir_haut(Panel1.haut() - 150);
-        Label6.definir_legende(TEXTE_PREMIER_DEMARRAGE);
-        Label6.repeindre();
+        guider_premier_demarrage();
     }
 
     if (catalogue.vide()) {
@@ -185,8 +180,19 @@ void Tdiapo::charger_parametres() {
     }
 }
 
+void Tdiapo::guider_premier_demarrage() {
+    Button_avec_sans_optionClick();
+    indicateur(true);
+    Label6.definir_visible(true);
+    Label6.definir_gauche(Panel1.gauche() + 50);
+    Label6.definir_haut(Panel1.haut() - 150);
+    Label6.definir_legende(TEXTE_PREMIER_DEMARRAGE);
+    Label6.repeindre();
+}
+
 void Tdiapo::sauver_parametres() {
     Plateforme& p = plateforme;
+    if (sans_donnees_) return;  // the user was told at the start
     Label1.definir_legende(" Sauvegarde des paramètres");
     if (!p.repertoire_existe(REP_DONNEES) && !p.creer_repertoire(REP_DONNEES))
         throw ErreurES("Impossible de créer " + REP_DONNEES);

@@ -129,4 +129,10 @@ Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichie
     return p.resultat();
 }
 
+bool contient_une_image(const std::string& repertoire, Fichiers& fichiers, int32_t entrees_max) {
+    const Catalogue c = parcourir({{repertoire, true}}, CriteresScan{}, fichiers,
+                                  [entrees_max](int32_t vues) { return vues >= entrees_max; });
+    return !c.vide();
+}
+
 }  // namespace nocturo

@@ -23,4 +23,8 @@ bool extension_acceptee(const EntreeRepertoire& entree);
 Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichiers& fichiers,
                     const PompeParcours& pompe);
 
+// Whether a picture lies in `repertoire` or below it, among its first `entrees_max` entries:
+// a question the program may ask in an instant, however large the tree.
+bool contient_une_image(const std::string& repertoire, Fichiers& fichiers, int32_t entrees_max = 5000);
+
 }  // namespace nocturo

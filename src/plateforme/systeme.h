@@ -45,6 +45,8 @@ public:
     virtual std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) = 0;
     // The user manual carried inside the program (PDF bytes); empty when it carries none.
     virtual std::string manuel_integre() = 0;
+    // The user's Pictures folder; empty when the system names none.
+    virtual std::string dossier_images() = 0;
 
     // Ends the process at once.
     [[noreturn]] void terminer(int code) {

@@ -141,6 +141,17 @@ int64_t PlateformeSimulee::taille_fichier(const std::string& chemin) {
     return n && !n->repertoire ? static_cast<int64_t>(n->contenu.size()) : -1;
 }
 
+bool PlateformeSimulee::supprimer_repertoire_vide(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
+    const std::string k = cle(chemin);
+    auto it = noeuds_.find(k);
+    if (it == noeuds_.end() || !it->second.repertoire || !it->second.enfants.empty()) return false;
+    noeuds_.erase(it);
+    auto& enfants = noeuds_[parent_de(k)].enfants;
+    enfants.erase(std::remove(enfants.begin(), enfants.end(), k), enfants.end());
+    return true;
+}
+
 bool PlateformeSimulee::supprimer_fichier(const std::string& chemin) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     std::string k = cle(chemin);
@@ -263,7 +274,7 @@ bool PlateformeSimulee::deplacer_fichier(const std::string& source,
 
 bool PlateformeSimulee::creer_repertoire(const std::string& chemin) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
-    if (trouver(chemin)) return false;
+    if (trouver(chemin) || (panne && panne("creer_repertoire", chemin))) return false;
     return ajouter(chemin, true) != nullptr;
 }
 

@@ -31,6 +31,7 @@ public:
 
     // ---- Scenario set-up ----
     void creer_repertoire_complet(const std::string& chemin);  // with its parents
+    bool supprimer_repertoire_vide(const std::string& chemin);
     void creer_fichier(const std::string& chemin, const std::string& contenu = "x");
     std::string contenu(const std::string& chemin) const;  // empty when absent
     // A directory entry that leads back to `cible` (a junction); lists as the target does.
@@ -49,7 +50,8 @@ public:
     // Asked at each step of every write, with the step ("creer", "ecrire", "vider",
     // "remplacer") and the path written (the destination, for a replacement): true makes
     // that step fail as a full disk or a pulled drive would. Asked too before a whole-file
-    // read ("lire"): true makes the file unreadable (locked by another program).
+    // read ("lire"): true makes the file unreadable (locked by another program); and before
+    // a directory is made ("creer_repertoire"): true refuses it (no right to).
     std::function<bool(const std::string& etape, const std::string& chemin)> panne;
 
     void touche_a(double ms, int touche);
@@ -63,6 +65,7 @@ public:
     double duree_processus_ms = 1000;                 // how long a started program runs
     bool lancement_impossible = false;
     std::string manuel = "%PDF-1.4 manuel";
+    std::string images_utilisateur = "C:\\Users\\moi\\Pictures";  // the Pictures folder
     std::string raison = "Le support est plein.";  // what the system says of a failure
 
     // ---- What happened ----
@@ -178,6 +181,7 @@ public:
                      const std::string& parametres, const std::string& repertoire) override;
     std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) override;
     std::string manuel_integre() override { return manuel; }
+    std::string dossier_images() override { return images_utilisateur; }
     // White, with a black block where the text would stand: 24 pixels a character by 40,
     // placed as the text would be.
     bool image_de_texte(const std::string& texte, const std::string& police, int points, Taille taille,

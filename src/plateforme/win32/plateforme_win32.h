@@ -87,6 +87,7 @@ public:
                      const std::string& parametres, const std::string& repertoire) override;
     std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) override;
     std::string manuel_integre() override;
+    std::string dossier_images() override;
     bool image_de_texte(const std::string& texte, const std::string& police, int points, Taille taille,
                         Pixels& sortie) override;
 

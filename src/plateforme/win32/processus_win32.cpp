@@ -1,6 +1,9 @@
-// Outside programs: started from a command line and waited for, the embedded manual, and
-// pictures of text drawn by GDI.
+// Outside programs: started from a command line and waited for, the embedded manual, the
+// user's Pictures folder, and pictures of text drawn by GDI.
 #include "plateforme/win32/plateforme_win32.h"
+
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -34,6 +37,19 @@ std::unique_ptr<Processus> PlateformeWin32::lancer_processus(const std::string& 
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return nullptr;
     return std::make_unique<ProcessusWin32>(pi.hProcess, pi.hThread);
+}
+
+std::string PlateformeWin32::dossier_images() {
+    PWSTR chemin = nullptr;
+    std::string r;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &chemin))) {
+        bool perte = false;
+        r = etroit(chemin, &perte);
+        // A folder whose name has no form in the program's text cannot be walked by it.
+        if (perte) r.clear();
+    }
+    CoTaskMemFree(chemin);
+    return r;
 }
 
 std::string PlateformeWin32::manuel_integre() {
