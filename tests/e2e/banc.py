@@ -31,8 +31,19 @@ class Banc:
             nw.supprimer(self.wine.c(*chemin))
         for ancienne in self.captures.glob(f"{self.nom}_*.png"):
             ancienne.unlink()
+        # Wine links the user's Pictures folder to the home directory, whose pictures would
+        # be offered at a first start: an empty folder of the bench's own instead.
+        images = self.dossier_images()
+        nw.supprimer(images)
+        images.mkdir()
         restes = self.wine.fenetres(classe="nocturo")
         nw.verifier(not restes, f"fenêtres nocturo restées d'un autre scénario : {restes}")
+
+    def dossier_images(self):
+        """The user's Pictures folder in the prefix."""
+        utilisateurs = [u for u in self.wine.c("users").iterdir() if u.name != "Public" and u.is_dir()]
+        nw.verifier(len(utilisateurs) == 1, f"utilisateurs du préfixe : {utilisateurs}")
+        return utilisateurs[0] / "Pictures"
 
     def lancer(self, *arguments):
         nw.achever(self.processus)

@@ -1,6 +1,7 @@
 """Settings kept in C:\\nocturo across starts."""
 import ecran
 import nocturo_wine as nw
+from scenarios_diaporama import ROUGE, proche, quartiers
 from banc import scenario
 
 
@@ -10,12 +11,42 @@ def premier_depart(banc, etiquette):
                                "panneau long, Réinitialiser rouge et message du premier lancement")
 
 
+def sans_boite(banc):
+    """No window of the program but the full-screen one: no message box."""
+    autres = [f for f in banc.wine.fenetres(classe="nocturo")
+              if (banc.wine.geometrie(f) or ())[2:] != (nw.LARGEUR, nw.HAUTEUR)]
+    nw.verifier(not autres, f"boîte ouverte : {[banc.wine.geometrie(f) for f in autres]}")
+
+
 @scenario
 def premier_demarrage(banc):
-    banc.wine.c("nocturo").mkdir()
+    # A new machine: no C:\Nocturo, nothing in the Pictures folder. No box, the guidance.
     premier_depart(banc, "premier_lancement")
+    sans_boite(banc)
+    nw.verifier(banc.wine.c("nocturo").is_dir(), "C:\\Nocturo n'a pas été créé")
     banc.touche("Escape")
     banc.attendre_fin(30, 1)
+
+
+@scenario
+def images_de_l_utilisateur_proposees(banc):
+    """A new machine with pictures in the user's Pictures folder: asked, Oui, they show."""
+    images = banc.dossier_images()
+    (images / "vacances").mkdir()
+    for nom in ("vacances/a.jpg", "b.jpg"):
+        quartiers(images / nom)
+    banc.lancer()
+    question = nw.attendre_que(lambda: banc.wine.fenetres(nom="^Confirmation$"), 60, quoi="la question")
+    banc.capturer("question")
+    banc.wine.touche("Return", fenetre=question[0])
+    # Red at the top left of the fitted picture (800 x 600 in 1920 x 1080: from x = 240).
+    banc.attendre_ecran(lambda c: proche(c.pixel(500, 300), ROUGE), 20, "image", "une image du dossier Images")
+    sans_boite(banc)
+    banc.touche("Escape")
+    banc.attendre_fin(30, 1)
+    racines = banc.wine.c("nocturo", "nocturo.rep").read_bytes().decode("cp1252").split("\r\n")
+    nw.verifier(len(racines) == 2 and racines[0].lower().endswith("\\pictures") and racines[1] == "",
+                f"nocturo.rep : {racines!r}")
 
 
 def lignes_parametres(fichier):

@@ -56,7 +56,8 @@ bool EcransNoirs::contient(HWND h) const { return std::find(fenetres_.begin(), f
 
 bool EcransNoirs::pretraiter(const MSG& msg) {
     if (!contient(msg.hwnd)) return false;
-    if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && touche_) touche_(static_cast<int>(msg.wParam));
+    if (!touche_) return false;
+    if (const int touche = appuis_.relachee(msg)) touche_(touche);
     return false;
 }
 

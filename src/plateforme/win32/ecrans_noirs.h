@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "plateforme/ecran.h"
+#include "plateforme/win32/appuis.h"
 #include "plateforme/win32/win32.h"
 
 namespace nocturo::win32 {
@@ -24,6 +25,7 @@ public:
 private:
     std::function<void(int)> touche_;
     std::vector<HWND> fenetres_;
+    Appuis appuis_;
 };
 
 }  // namespace nocturo::win32

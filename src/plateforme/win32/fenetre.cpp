@@ -323,9 +323,8 @@ bool FenetreForme::contient(HWND h) const {
 
 bool FenetreForme::pretraiter(MSG& msg) {
     if (detruite_) return false;
-    if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && rappels_.touche &&
-        contient(msg.hwnd))
-        rappels_.touche(static_cast<int>(msg.wParam));
+    if (rappels_.touche && contient(msg.hwnd))
+        if (const int touche = appuis_.relachee(msg)) rappels_.touche(touche);
     if (style_ == StyleFenetre::dialogue && IsDialogMessageW(h_, &msg)) return true;
     return false;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forme/controles.h"
+#include "plateforme/win32/appuis.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/tampon_ecran.h"
 
@@ -155,6 +156,7 @@ private:
     Forme& forme_;
     StyleFenetre style_;
     Rappels rappels_;
+    Appuis appuis_;
     TamponEcran tampon_;  // peinture.cpp
     std::string titre_;
     HWND h_ = nullptr;
