@@ -75,20 +75,23 @@ RECT surface_image(const Image& c, const RECT& visible) {
 
 void dessiner_image(HDC dc, const Image& c, const RECT& visible) {
     const Trace t = tracer(c, visible);
-    if (!t.pixels) return;
-    const std::optional<Cadrage> k = cadrer({t.pixels->largeur, t.pixels->hauteur}, t.dest, t.visible);
+    if (t.pixels) dessiner_pixels(dc, *t.pixels, t.dest, t.visible);
+}
+
+void dessiner_pixels(HDC dc, const Pixels& p, const RECT& dest, const RECT& visible) {
+    const std::optional<Cadrage> k = cadrer({p.largeur, p.hauteur}, dest, visible);
     if (!k) return;
     const RECT& s = k->source;
     // The DIB starts at the first source row and holds just the rows drawn, so that no
     // source y has to be given (its origin differs between top-down and bottom-up DIBs).
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = t.pixels->largeur;
+    bi.bmiHeader.biWidth = p.largeur;
     bi.bmiHeader.biHeight = -(s.bottom - s.top);
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
-    const uint32_t* lignes = t.pixels->bgra.data() + static_cast<size_t>(s.top) * static_cast<size_t>(t.pixels->largeur);
+    const uint32_t* lignes = p.bgra.data() + static_cast<size_t>(s.top) * static_cast<size_t>(p.largeur);
     // Nearest pixel: the level is already within twice the size on screen, and smoothing
     // (HALFTONE) costs five times as much.
     SetStretchBltMode(dc, COLORONCOLOR);

@@ -22,5 +22,8 @@ std::optional<Cadrage> cadrer(Taille source, const RECT& dest, const RECT& visib
 RECT surface_image(const Image& c, const RECT& visible);
 // Draws the control's picture on `dc`, whose surface is `visible`.
 void dessiner_image(HDC dc, const Image& c, const RECT& visible);
+// Draws `p`, whose size and pixel count agree, stretched over `dest` on `dc`, whose
+// surface is `visible`.
+void dessiner_pixels(HDC dc, const Pixels& p, const RECT& dest, const RECT& visible);
 
 }  // namespace nocturo::win32

@@ -46,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             code = lancer_parametres(p);
             break;
         case Mode::apercu:
-            code = lancer_apercu(l.fenetre_apercu);
+            code = lancer_apercu(l.fenetre_apercu, p);
             break;
         }
     } catch (const std::exception& e) {
