@@ -14,6 +14,7 @@
 
 #include "plateforme/win32/plateforme_win32.h"
 #include "show/chargement.h"
+#include "plantage.h"
 
 using namespace nocturo;
 
@@ -218,12 +219,7 @@ void essayer_chargement(win32::PlateformeWin32& plateforme, const std::string& d
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A crash ends the run at once with its code, instead of waiting in a debugger.
-    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
-        std::printf("PLANTAGE : exception %08lX\n", e->ExceptionRecord->ExceptionCode);
-        std::fflush(stdout);
-        ExitProcess(3);
-    });
+    test::sortir_en_cas_de_plantage();
     if (argc != 2) {
         std::fprintf(stderr, "usage : images_test <dossier des images>\n");
         return 2;

@@ -15,6 +15,7 @@
 #include "plateforme/win32/dessin_image.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/poignees.h"
+#include "plantage.h"
 
 using namespace nocturo;
 using namespace nocturo::win32;
@@ -216,12 +217,7 @@ void essayer_fenetre() {
 }  // namespace
 
 int main() {
-    // A crash ends the run at once with its code, instead of waiting in a debugger.
-    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
-        std::printf("PLANTAGE : exception %08lX\n", e->ExceptionRecord->ExceptionCode);
-        std::fflush(stdout);
-        ExitProcess(3);
-    });
+    test::sortir_en_cas_de_plantage();
     essayer_cadrage_table();
     essayer_cadrage_au_hasard();
     essayer_fenetre();
