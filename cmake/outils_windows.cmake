@@ -9,14 +9,14 @@ add_library(nocturo_plateforme_win32 STATIC ${sources_plateforme})
 target_link_libraries(nocturo_plateforme_win32 PUBLIC nocturo_app
   gdiplus comctl32 comdlg32 shell32 ole32 user32 gdi32 winmm advapi32 windowscodecs)
 
-foreach(programme images_test peinture_test outils_test)
+foreach(programme images_test peinture_test outils_test apercu_test)
   add_executable(${programme} tests/win32/${programme}.cpp)
 endforeach()
 add_executable(images_bench bench/win32/images_bench.cpp)
 # A stand-in for the outside viewer: it notes its command line and ends.
 add_executable(visionneuse_temoin WIN32 tests/win32/visionneuse_temoin.cpp)
 
-foreach(programme images_test peinture_test outils_test images_bench visionneuse_temoin)
+foreach(programme images_test peinture_test outils_test apercu_test images_bench visionneuse_temoin)
   target_include_directories(${programme} PRIVATE src)
   target_link_libraries(${programme} PRIVATE nocturo_plateforme_win32)
   if(MINGW)
@@ -25,6 +25,7 @@ foreach(programme images_test peinture_test outils_test images_bench visionneuse
 endforeach()
 if(MINGW)
   target_link_options(outils_test PRIVATE -municode)
+  target_link_options(apercu_test PRIVATE -municode)
   target_link_options(visionneuse_temoin PRIVATE -municode)
 endif()
 
