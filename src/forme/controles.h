@@ -80,8 +80,8 @@ public:
     bool aligne_droite() const { return aligne_droite_; }
     void definir_aligne_droite(bool a) { aligne_droite_ = a; modifie(); }
     // Automatic drag of the docking kind: the user may drag the control off into a floating
-    // window and back. It goes back to its place when the program sets its bounds, even to
-    // the values they have, so every setting of them counts as a change.
+    // window and back. It goes back to its place when the program sets its bounds while it is
+    // hidden, even to the values they have, so every setting of them counts as a change.
     bool amarrable() const { return amarrable_; }
     void definir_amarrable(bool a) { amarrable_ = a; modifie(); }
     // How many times the program has set the bounds.

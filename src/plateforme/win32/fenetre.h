@@ -137,6 +137,9 @@ private:
     void tracer(bool visible);
     bool zone_amarrage(const Natif& n, POINT ecran) const;
     void faire_flotter(Natif& n, POINT coin);
+    // The floating window around the panel, its top left at `coin` on the screen.
+    void poser_flottant(Natif& n, POINT coin);
+    void placer_flottant(Natif& n);
     void amarrer(Natif& n);
 
     // peinture.cpp

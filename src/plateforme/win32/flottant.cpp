@@ -28,6 +28,15 @@ void inverser_cadre(HDC dc, const RECT& r, int epaisseur) {
     SelectObject(dc, ancien);
 }
 
+// A window moved, never resized, to lie inside `zone`; its top left stays in when it is larger.
+RECT garder_dans(RECT r, const RECT& zone) {
+    LONG dx = std::min<LONG>(0, zone.right - r.right), dy = std::min<LONG>(0, zone.bottom - r.bottom);
+    dx = std::max(dx, zone.left - r.left);
+    dy = std::max(dy, zone.top - r.top);
+    OffsetRect(&r, dx, dy);
+    return r;
+}
+
 }  // namespace
 
 int FenetreForme::largeur_poignee() const { return px(LARGEUR_POIGNEE); }
@@ -97,10 +106,30 @@ void FenetreForme::finir_glisse(POINT ecran, bool abandon) {
         faire_flotter(n, coin);
         return;
     }
-    RECT cadre{0, 0, 0, 0};
-    AdjustWindowRectEx(&cadre, STYLE_FLOTTANT, FALSE, STYLE_EX_FLOTTANT);
-    SetWindowPos(n.flottant, nullptr, coin.x + cadre.left, coin.y + cadre.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    poser_flottant(n, coin);
+}
+
+void FenetreForme::poser_flottant(Natif& n, POINT coin) {
+    RECT panneau;
+    GetClientRect(n.h, &panneau);
+    RECT r{coin.x, coin.y, coin.x + panneau.right, coin.y + panneau.bottom};
+    AdjustWindowRectEx(&r, STYLE_FLOTTANT, FALSE, STYLE_EX_FLOTTANT);
+    // Dropped across an edge, or grown there, it would lose its caption or its buttons.
+    RECT ecran;
+    GetWindowRect(h_, &ecran);
+    r = garder_dans(r, ecran);
+    SetWindowPos(n.flottant, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FenetreForme::placer_flottant(Natif& n) {
+    // The size the program gives it, where the user put it.
+    const RECT d = rect_dessin(*n.c);
+    SetWindowPos(n.h, nullptr, 0, 0, d.right - d.left, d.bottom - d.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT coin{0, 0};
+    ClientToScreen(n.flottant, &coin);
+    poser_flottant(n, coin);
 }
 
 bool FenetreForme::zone_amarrage(const Natif& n, POINT ecran) const {
@@ -111,18 +140,15 @@ bool FenetreForme::zone_amarrage(const Natif& n, POINT ecran) const {
 }
 
 void FenetreForme::faire_flotter(Natif& n, POINT coin) {
-    RECT r;
-    GetClientRect(n.h, &r);
-    AdjustWindowRectEx(&r, STYLE_FLOTTANT, FALSE, STYLE_EX_FLOTTANT);
     // Owned by the slideshow window, so always above it.
-    const HWND f = CreateWindowExW(STYLE_EX_FLOTTANT, CLASSE_FLOTTANT, large(legende_).c_str(), STYLE_FLOTTANT,
-                                   coin.x + r.left, coin.y + r.top, r.right - r.left, r.bottom - r.top, h_,
-                                   nullptr, GetModuleHandleW(nullptr), this);
+    const HWND f = CreateWindowExW(STYLE_EX_FLOTTANT, CLASSE_FLOTTANT, large(legende_).c_str(), STYLE_FLOTTANT, 0,
+                                   0, 0, 0, h_, nullptr, GetModuleHandleW(nullptr), this);
     if (!f) return;
     n.flottant = f;
     n.poses = n.c->poses();
     SetParent(n.h, f);
     SetWindowPos(n.h, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    poser_flottant(n, coin);
     ShowWindow(f, SW_SHOWNA);
 }
 

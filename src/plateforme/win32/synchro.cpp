@@ -59,8 +59,9 @@ void FenetreForme::synchroniser_un(Natif& n) {
         return;
     }
     en_synchro_ = true;
-    // The program lays out again a panel the user dragged away: it goes back to its place.
-    if (n.flottant && c.poses() != n.poses) amarrer(n);
+    // The program lays out again a panel the user dragged away once it has hidden it (Space):
+    // it comes back in its place. Shown, it stays where the user put it.
+    if (n.flottant && c.poses() != n.poses && !visible_natif(&c)) amarrer(n);
     n.poses = c.poses();
     if (!meme_police(c.police(), n.police)) {
         n.police = c.police();
@@ -149,7 +150,10 @@ SIZE FenetreForme::taille_legende(const Natif& n, SIZE place) const {
 
 void FenetreForme::placer(Natif& n) {
     const Controle& c = *n.c;
-    if (n.flottant) return;  // where the user dropped it
+    if (n.flottant) {
+        placer_flottant(n);
+        return;
+    }
     RECT r = rect_dessin(c);
     // Captions are as large as their text, whatever their design size: a label grows on the
     // side away from its alignment, a button or a panel on both sides.
