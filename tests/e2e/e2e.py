@@ -22,6 +22,7 @@ import scenarios_commandes  # noqa: F401
 import scenarios_diaporama  # noqa: F401
 import scenarios_images  # noqa: F401
 import scenarios_outils  # noqa: F401
+import scenarios_panneaux  # noqa: F401
 import scenarios_manuel  # noqa: F401
 import scenarios_apercu  # noqa: F401
 import scenarios_profond  # noqa: F401

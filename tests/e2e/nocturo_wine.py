@@ -115,6 +115,11 @@ class Wine:
         except (subprocess.TimeoutExpired, FileNotFoundError):
             pass
 
+    def registre(self, *arguments):
+        """`wine reg` on the prefix (add, delete...); fails when it does."""
+        code = self._executer(["wine", "reg", *arguments, "/f"], 60)
+        verifier(code == 0, f"reg {' '.join(arguments)} : code {code}")
+
     def c(self, *morceaux):
         """Path under drive_c, each piece matched without regard to case as Windows does."""
         chemin = self.prefixe / "drive_c"
@@ -143,16 +148,31 @@ class Wine:
         time.sleep(0.1)
         self.x("xdotool", "click", "1")
 
+    def glisser(self, depart, arrivee, pas=10):
+        """Button 1 held from `depart` to `arrivee`, through steps as a hand moves."""
+        self.x("xdotool", "mousemove", *map(str, depart), "mousedown", "1")
+        for i in range(1, pas + 1):
+            time.sleep(0.05)
+            self.x("xdotool", "mousemove", *(str(a + (b - a) * i // pas) for a, b in zip(depart, arrivee)))
+        time.sleep(0.1)
+        self.x("xdotool", "mouseup", "1")
+
     def fenetres(self, nom=None, classe=None):
         critere = ["--name", nom] if nom else ["--class", classe]
         r = self.x("xdotool", "search", "--onlyvisible", *critere)
         return r.stdout.split()
 
+    def geometrie(self, fenetre):
+        """(x, y, width, height) of an X window, its frame included; None once it is gone."""
+        sortie = self.x("xdotool", "getwindowgeometry", "--shell", fenetre).stdout
+        valeurs = dict(l.split("=", 1) for l in sortie.split() if "=" in l)
+        cles = ("X", "Y", "WIDTH", "HEIGHT")
+        return tuple(int(valeurs[k]) for k in cles) if all(k in valeurs for k in cles) else None
+
     def plein_ecran(self, classe="nocturo"):
         """The window covering the whole screen, if there is one."""
         for fenetre in self.fenetres(classe=classe):
-            taille = self.x("xdotool", "getwindowgeometry", fenetre).stdout
-            if f"Geometry: {LARGEUR}x{HAUTEUR}" in taille:
+            if (self.geometrie(fenetre) or ())[2:] == (LARGEUR, HAUTEUR):
                 return fenetre
         return None
 

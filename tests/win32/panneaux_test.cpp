@@ -4,8 +4,9 @@
 // panel overlap (a frame holds the controls laid over it). A caption is whole when the
 // control, drawn by itself at its size, shows as many pixels of it as when drawn much
 // larger. The scale arithmetic is also checked on its own.
-// One line a case; the exit code is 1 when any case differs. The lines "place" say where
-// the buttons that bring up each arrangement are, for the end-to-end scenario.
+// One line a case; the exit code is 1 when any case differs. The lines "panneau" say where the
+// panels of each arrangement lie and the line "bouton" where the button that brings up the
+// next one is, for the end-to-end scenario that looks for them in the program's own window.
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -283,10 +284,10 @@ void verifier_disposition(const std::string& disposition, const FenetreForme& f,
     ligne(chevauchements.empty(), disposition + " : rien ne se chevauche", chevauchements);
 }
 
-void dire_place(const FenetreForme& f, const Controle& c) {
+void dire_place(const char* quoi, const FenetreForme& f, const Controle& c) {
     RECT r;
     GetWindowRect(f.natif(c), &r);
-    std::printf("place %s %ld %ld %ld %ld\n", c.nom().c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top);
+    std::printf("%s %s %ld %ld %ld %ld\n", quoi, c.nom().c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void pomper() {
@@ -325,8 +326,10 @@ void essayer_panneaux() {
         f.synchroniser();
         pomper();
         std::printf("disposition %s\n", a.nom);
-        dire_place(f, d.Panel1);
-        if (a.suivant) dire_place(f, *a.suivant);
+        for (const Controle* c : d.forme.controles())
+            if (!c->parent() && c->genre() == Genre::Panel && IsWindowVisible(f.natif(*c)))
+                dire_place("panneau", f, *c);
+        if (a.suivant) dire_place("bouton", f, *a.suivant);
         // A panel drawn for 96 points per inch takes the scale whole.
         RECT p1;
         GetWindowRect(f.natif(d.Panel1), &p1);
