@@ -27,13 +27,9 @@ void Prechargeur::demander(const std::string& cle, Travail travail) {
 
 std::optional<Chargement> Prechargeur::prendre(const std::string& cle) {
     std::unique_lock<std::mutex> l(verrou_);
-    if (voulue_ != cle) {
-        // Another picture was foreseen: it is dropped, even the one being loaded.
-        voulue_.clear();
-        demande_.reset();
-        resultat_.reset();
-        return std::nullopt;
-    }
+    // Another picture was foreseen: it stays for its turn, which a step back in the history,
+    // or the replay after it, only puts off.
+    if (voulue_.empty() || voulue_ != cle) return std::nullopt;
     signal_.wait(l, [&] { return resultat_.has_value(); });
     Chargement c = std::move(resultat_->second);
     resultat_.reset();

@@ -25,7 +25,7 @@ public:
     // taken, is dropped: only the next picture is kept.
     void demander(const std::string& cle, Travail travail);
     // The result for `cle`, waiting for it while it is asked or loads; nothing when `cle`
-    // was not the one asked for (what was asked is dropped then).
+    // was not the one asked for (what was asked stays, until taken or replaced).
     std::optional<Chargement> prendre(const std::string& cle);
 
 private:

@@ -375,7 +375,8 @@ TEST(Prechargement, LesImagesMontreesEtSauveesSontCellesDUnDeroulementSansLui) {
     EXPECT_EQ(avec.historique, sans.historique);
     EXPECT_EQ(avec.parametres, sans.parametres);
     EXPECT_EQ(avec.fichier_historique, sans.fichier_historique);
-    // Each picture decoded once, the next one before its turn; at most the last one ahead.
+    // Each picture decoded once, the next one before its turn, even across the pause and its
+    // history steps; at most the last one ahead.
     const std::set<std::string> distincts(avec.historique.begin() + 1, avec.historique.end());
     EXPECT_LE(avec.decodages.size(), sans.decodages.size() + 1);
     EXPECT_GE(avec.decodages.size(), sans.decodages.size());

@@ -86,10 +86,13 @@ TEST_F(Chargements, LePrechargeurRendLeResultatDemande) {
     const std::optional<Chargement> a = p.prendre("a");
     ASSERT_TRUE(a);
     EXPECT_EQ(a->image->propre, (Taille{400, 300}));
-    // Taken once; another key gives nothing and drops what was asked.
+    // Taken once; another key gives nothing and leaves what was asked for its turn.
     EXPECT_FALSE(p.prendre("a"));
     p.demander("b", [&] { return charger("C:\\P\\b.jpg"); });
     EXPECT_FALSE(p.prendre("a"));
+    const std::optional<Chargement> plus_tard = p.prendre("b");
+    ASSERT_TRUE(plus_tard);
+    EXPECT_EQ(plus_tard->image->propre, (Taille{300, 400}));
     EXPECT_FALSE(p.prendre("b"));
     // A request replaces the one before it.
     p.demander("a", [&] { return charger("C:\\P\\a.jpg"); });
