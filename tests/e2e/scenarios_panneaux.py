@@ -132,14 +132,15 @@ def panneaux_flottant_puis_a_sa_place(banc):
         return part_de_face(c, x + 4, y + h - 214, l - 8, 210) > 0.5 and part_de_face(c, *LONGUE) < 0.1
     banc.attendre_ecran(longue_flottante, 10, "longue_flottante", "la forme longue dans la fenêtre flottante")
 
-    # Space hides it; the next Space lays it out again in its place at the bottom (in its long
-    # form or its short one: the Space that hid it also pressed the button that had the focus).
+    # Space hides it; the next Space lays it out again in its place at the bottom, in its
+    # short form: the button that kept the focus did not take the Space for a click.
     banc.touche("space")
     nw.attendre_que(lambda: not flottante(banc), 10, quoi="la fenêtre flottante cachée")
     banc.attendre_ecran(lambda c: part_de_face(c, x, y, l, h) < 0.1, 10, "cache", "l'image sans panneau")
     banc.touche("space")
-    banc.attendre_ecran(lambda c: part_de_face(c, *COURT) > 0.5 and part_de_face(c, gauche, haut, 1001, 39) < 0.1,
-                        10, "a_sa_place", "le panneau de nouveau à sa place en bas")
+    banc.attendre_ecran(lambda c: part_de_face(c, *COURT) > 0.5 and part_de_face(c, gauche, haut, 1001, 39) < 0.1
+                        and part_de_face(c, *LONGUE) < 0.3,
+                        10, "a_sa_place", "le panneau de nouveau à sa place en bas, en forme courte")
     nw.verifier(not flottante(banc), "une fenêtre flottante reste")
     banc.touche("Escape")
     banc.attendre_fin(30, 1)

@@ -321,12 +321,29 @@ bool FenetreForme::contient(HWND h) const {
     return false;
 }
 
+namespace {
+
+// Space, pressed or typed, on a button, a check box or a radio button.
+bool espace_sur_bouton(const MSG& msg) {
+    const bool espace = ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_SPACE) ||
+                        (msg.message == WM_CHAR && msg.wParam == L' ');
+    if (!espace) return false;
+    wchar_t classe[16] = {};
+    GetClassNameW(msg.hwnd, classe, 16);
+    return lstrcmpiW(classe, L"Button") == 0;
+}
+
+}  // namespace
+
 bool FenetreForme::pretraiter(MSG& msg) {
     if (detruite_) return false;
-    if (rappels_.touche && contient(msg.hwnd))
+    const bool de_la_fenetre = contient(msg.hwnd);
+    if (rappels_.touche && de_la_fenetre)
         if (const int touche = appuis_.relachee(msg)) rappels_.touche(touche);
-    if (style_ == StyleFenetre::dialogue && IsDialogMessageW(h_, &msg)) return true;
-    return false;
+    if (style_ == StyleFenetre::dialogue) return IsDialogMessageW(h_, &msg) != 0;
+    // Space is the show's own command: a button of the panel that kept the focus after a
+    // click must not take it for a click of its own as well.
+    return de_la_fenetre && espace_sur_bouton(msg);
 }
 
 }  // namespace nocturo::win32
