@@ -123,6 +123,9 @@ MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues
 }
 
 std::vector<std::string> lignes_exclusion_image(const std::string& image) {
+    // A block reads "..." in a name as a numbered run (x1...3.jpg: 1, 2 and 3, patterns that
+    // would hide far more than this picture); a "**" line takes its text as it stands.
+    if (image.find("...") != std::string::npos) return {"**" + image};
     std::string repertoire = repertoire_de(image);
     // A drive's root keeps its backslash, which the block joins again.
     if (!repertoire.empty() && repertoire.back() == '\\') repertoire.pop_back();

@@ -37,7 +37,8 @@ MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues
 
 // The lines that exclude exactly one picture: a block of its directory with its name. The
 // pattern they make, directory and name joined by a backslash, is found in no other path
-// (a longer name such as P10.jpg for P1.jpg differs at the name's end).
+// (a longer name such as P10.jpg for P1.jpg differs at the name's end). A path holding
+// "..." gets the same pattern from a "**" line instead, which reads no run.
 std::vector<std::string> lignes_exclusion_image(const std::string& image);
 // The line that excludes every picture of a directory and below it: the directory with a
 // closing backslash, so that C:\Photos\Divers leaves C:\Photos\Divers 2006 alone.

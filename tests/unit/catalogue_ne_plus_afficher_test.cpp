@@ -26,6 +26,7 @@ const std::vector<std::string> CHEMINS = {
     "C:\\Photos\\2005\\P1.jpg",        "C:\\Photos\\2005\\P10.jpg",       "C:\\Photos\\2005\\XP1.jpg",
     "C:\\Photos\\2005 bis\\P1.jpg",    "C:\\Photos\\Divers\\a.jpg",       "C:\\Photos\\Divers\\sous\\b.jpg",
     "C:\\Photos\\Divers 2006\\a.jpg",  "D:\\racine.jpg",                   "D:\\autre\\racine.jpg",
+    "C:\\Photos\\x1...3.jpg",          "C:\\Photos\\1 an\\a.jpg",          "C:\\Photos\\x2.jpg",
 };
 
 TEST(NePlusAfficher, UneImageEtRienDePlus) {
@@ -37,6 +38,11 @@ TEST(NePlusAfficher, UneImageEtRienDePlus) {
 
     ajouter_au_fichier_exclusions(m, lignes_exclusion_image("D:\\racine.jpg"));  // in a drive's root
     EXPECT_EQ(exclus(m, CHEMINS), (std::vector<std::string>{"C:\\Photos\\2005\\P1.jpg", "D:\\racine.jpg"}));
+
+    // "..." in a name would make a run of a block's name line: C:\Photos\1, \2, \3.
+    ajouter_au_fichier_exclusions(m, lignes_exclusion_image("C:\\Photos\\x1...3.jpg"));
+    EXPECT_EQ(exclus(m, CHEMINS), (std::vector<std::string>{"C:\\Photos\\2005\\P1.jpg", "D:\\racine.jpg",
+                                                         "C:\\Photos\\x1...3.jpg"}));
 }
 
 TEST(NePlusAfficher, UnRepertoireEtCeQuIlContientSeulement) {
