@@ -2,6 +2,7 @@
 checker measured them in the program's own window; the control panel dragged off by its grip
 into a floating window, used there, and back in its place at the next Space."""
 import contextlib
+import time
 
 import nocturo_wine as nw
 from banc import scenario
@@ -99,6 +100,23 @@ def flottante(banc):
         if fenetre != plein and g and g[2] > 300:
             return g
     return None
+
+
+@scenario
+def saisie_dans_un_champ(banc):
+    """Q, spaces and Del typed in "doit contenir" are letters there, not the show's commands."""
+    premier_plan(banc)
+    banc.touche("space")
+    banc.attendre_ecran(lambda c: part_de_face(c, *COURT) > 0.5, 10, "court", "la forme courte en bas")
+    banc.wine.cliquer(COURT_X + 644 + 95 // 2, COURT_Y + 6 + 27 // 2)  # plus d'options
+    banc.attendre_ecran(lambda c: part_de_face(c, *LONGUE) > 0.5, 10, "longue", "la forme longue en bas")
+    banc.wine.cliquer(LONG_X + 1179 + 188 // 2, LONG_Y + 51 + 15 // 2)  # doit contenir
+    banc.wine.touche("Q", "u", "i", "m", "p", "e", "r", "space", "q", "Delete", "Left", "Right")
+    time.sleep(1)
+    banc.verifier_en_vie()
+    banc.attendre_ecran(lambda c: part_de_face(c, *LONGUE) > 0.5, 5, "toujours_la", "le panneau toujours là")
+    banc.touche("Escape")
+    banc.attendre_fin(30, 1)
 
 
 @scenario

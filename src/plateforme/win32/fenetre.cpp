@@ -323,14 +323,24 @@ bool FenetreForme::contient(HWND h) const {
 
 namespace {
 
+bool de_classe(HWND h, const wchar_t* nom) {
+    wchar_t classe[16] = {};
+    GetClassNameW(h, classe, 16);
+    return lstrcmpiW(classe, nom) == 0;
+}
+
 // Space, pressed or typed, on a button, a check box or a radio button.
 bool espace_sur_bouton(const MSG& msg) {
     const bool espace = ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_SPACE) ||
                         (msg.message == WM_CHAR && msg.wParam == L' ');
-    if (!espace) return false;
-    wchar_t classe[16] = {};
-    GetClassNameW(msg.hwnd, classe, 16);
-    return lstrcmpiW(classe, L"Button") == 0;
+    return espace && de_classe(msg.hwnd, L"Button");
+}
+
+// Typing in an edit field is typing: a Q, a space, Del or an arrow there is no command of
+// the show. Esc and the function keys stay commands from anywhere.
+bool saisie(const MSG& msg, int touche) {
+    if (touche == VK_ESCAPE || (touche >= VK_F1 && touche <= VK_F24)) return false;
+    return de_classe(msg.hwnd, L"Edit");
 }
 
 }  // namespace
@@ -339,7 +349,7 @@ bool FenetreForme::pretraiter(MSG& msg) {
     if (detruite_) return false;
     const bool de_la_fenetre = contient(msg.hwnd);
     if (rappels_.touche && de_la_fenetre)
-        if (const int touche = appuis_.relachee(msg)) rappels_.touche(touche);
+        if (const int touche = appuis_.relachee(msg); touche && !saisie(msg, touche)) rappels_.touche(touche);
     if (style_ == StyleFenetre::dialogue) return IsDialogMessageW(h_, &msg) != 0;
     // Space is the show's own command: a button of the panel that kept the focus after a
     // click must not take it for a click of its own as well.
