@@ -27,11 +27,15 @@ void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
 
     const MotifsExclusion nouveaux = lire_motifs_exclusion(lignes, plateforme);
     const DetecteurMotifs detecteur({&nouveaux.repertoires, &nouveaux.fichiers});
+    std::vector<int32_t> partantes;
+    for (int i = 0; i < catalogue.nombre(); ++i)
+        if (detecteur.trouve_dans(catalogue.chemin(i))) partantes.push_back(i);
+    // The random order's deck goes on without them: no repeat before the rest has come.
+    paquet.retirer(partantes, catalogue.nombre());
     // In catalogue order the show goes on with the picture after the current one: the
     // position moves back by the pictures leaving up to it.
-    int avant = 0;
-    const int jusqu_a = std::min(reglages.indice_non_aleatoire + 1, catalogue.nombre());
-    for (int i = 0; i < jusqu_a; ++i) avant += detecteur.trouve_dans(catalogue.chemin(i)) ? 1 : 0;
+    const auto avant = static_cast<int>(std::upper_bound(partantes.begin(), partantes.end(),
+                                                         reglages.indice_non_aleatoire) - partantes.begin());
     catalogue.retirer([&](const std::string& chemin) { return detecteur.trouve_dans(chemin); });
     if (avant > 0) {
         reglages.indice_non_aleatoire = std::max(0, reglages.indice_non_aleatoire - avant);

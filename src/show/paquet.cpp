@@ -1,7 +1,10 @@
 #include "show/paquet.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <iterator>
+#include <sstream>
 
 #include "util/fichiers.h"
 
@@ -46,19 +49,53 @@ void Paquet::reprendre(const EtatPaquet& e) {
 
 int Paquet::tirer(int taille, const std::function<uint64_t()>& hasard) {
     if (taille <= 0) return 0;
-    if (etat_.taille != taille || etat_.curseur < 0 || etat_.curseur >= taille) {
-        etat_ = {hasard(), 0, taille};
-        ordre_.clear();
+    if (etat_.restantes() != taille || etat_.curseur < 0) etat_.curseur = etat_.taille;
+    while (true) {
+        if (etat_.curseur >= etat_.taille) {
+            etat_ = {hasard(), 0, taille, {}};
+            ordre_.clear();
+        }
+        if (ordre_.size() != static_cast<size_t>(etat_.taille)) battre();
+        const int32_t p = ordre_[static_cast<size_t>(etat_.curseur++)];
+        const auto& r = etat_.retirees;
+        const auto avant = std::lower_bound(r.begin(), r.end(), p);
+        if (avant != r.end() && *avant == p) continue;  // no longer in the catalogue
+        return p - static_cast<int32_t>(avant - r.begin());
     }
-    if (ordre_.size() != static_cast<size_t>(taille)) battre();
-    return ordre_[static_cast<size_t>(etat_.curseur++)];
+}
+
+void Paquet::retirer(const std::vector<int32_t>& positions, int taille) {
+    if (positions.empty() || etat_.taille <= 0 || etat_.restantes() != taille) return;
+    // The catalogue's position q is the q-th of the deck's positions still in it.
+    std::vector<int32_t> nouvelles;
+    const std::vector<int32_t>& r = etat_.retirees;
+    size_t k = 0, a = 0;
+    for (int32_t p = 0, q = 0; p < etat_.taille && a < positions.size(); ++p) {
+        if (k < r.size() && r[k] == p) {
+            ++k;
+            continue;
+        }
+        if (q++ == positions[a]) {
+            nouvelles.push_back(p);
+            ++a;
+        }
+    }
+    std::vector<int32_t> toutes;
+    std::merge(r.begin(), r.end(), nouvelles.begin(), nouvelles.end(), std::back_inserter(toutes));
+    etat_.retirees = std::move(toutes);
 }
 
 std::string coder_paquet(const EtatPaquet& e) {
     char texte[160];
     std::snprintf(texte, sizeof texte, "graine = %" PRIu64 "\r\ncurseur = %" PRId32 "\r\ntaille = %" PRId32 "\r\n",
                   e.graine, e.curseur, e.taille);
-    return texte;
+    std::string r = texte;
+    if (!e.retirees.empty()) {
+        r += "retirees =";
+        for (int32_t p : e.retirees) r += " " + std::to_string(p);
+        r += "\r\n";
+    }
+    return r;
 }
 
 bool decoder_paquet(const std::string& texte, EtatPaquet& e) {
@@ -67,13 +104,25 @@ bool decoder_paquet(const std::string& texte, EtatPaquet& e) {
     unsigned long long g = 0;
     long c = 0, t = 0;
     char reste;
-    if (l.size() != 3 || std::sscanf(l[0].c_str(), "graine = %llu%c", &g, &reste) != 1 ||
+    if ((l.size() != 3 && l.size() != 4) || std::sscanf(l[0].c_str(), "graine = %llu%c", &g, &reste) != 1 ||
         std::sscanf(l[1].c_str(), "curseur = %ld%c", &c, &reste) != 1 ||
         std::sscanf(l[2].c_str(), "taille = %ld%c", &t, &reste) != 1 || t < 0 || t > INT32_MAX || c < 0 || c > t)
         return false;
     lu.graine = g;
     lu.curseur = static_cast<int32_t>(c);
     lu.taille = static_cast<int32_t>(t);
+    if (l.size() == 4) {
+        // Ascending positions of the deck's catalogue, each once.
+        const std::string entete = "retirees =";
+        if (l[3].compare(0, entete.size(), entete) != 0) return false;
+        std::istringstream nombres(l[3].substr(entete.size()));
+        long long p = 0;
+        while (nombres >> p) {
+            if (p < 0 || p >= t || (!lu.retirees.empty() && p <= lu.retirees.back())) return false;
+            lu.retirees.push_back(static_cast<int32_t>(p));
+        }
+        if (!nombres.eof() || lu.retirees.empty()) return false;
+    }
     e = lu;
     return true;
 }

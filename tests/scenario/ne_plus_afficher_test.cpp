@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 
 #include "sim/images_simulees.h"
 #include "sim/scenario.h"
@@ -66,19 +67,20 @@ protected:
     // `touches` from 2.6 s on, resumed at 4 s (the pictures stepped back over come again
     // first), Esc at 16 s.
     std::vector<std::string> premier(const std::vector<bool>& reponses, bool fichier_exclusion, bool maj,
-                                     const std::vector<int>& touches) {
+                                     const std::vector<int>& touches, bool aleatoire = false, double fin = 16000) {
         return lancer([&](PlateformeSimulee& m) {
             m.creer_fichier(FICHIER_REPERTOIRES, "C:\\Photos\r\n");
             m.creer_fichier(FICHIER_HISTORIQUE, "C:\\ailleurs.jpg\r\n");  // not a first start
             ecrire_lignes(m, FICHIER_PARAMETRES,
-                          {"CheckBox_rnd.Checked = false", "dt0_a = 1000",
+                          {std::string("CheckBox_rnd.Checked = ") + (aleatoire ? "true" : "false"), "nb_fouille = 1",
+                           "dt0_a = 1000",
                            std::string("CheckBox_fic_exclusion.Checked = ") + (fichier_exclusion ? "true" : "false")});
             m.reponses_confirmation.assign(reponses.begin(), reponses.end());
             m.maj = maj;
             m.touche_a(2500, VK_ESPACE);
             for (size_t k = 0; k < touches.size(); ++k) m.touche_a(2600 + 100 * static_cast<double>(k), touches[k]);
             m.touche_a(4000, VK_ESPACE);
-            m.touche_a(16000, VK_ECHAP);
+            m.touche_a(fin, VK_ECHAP);
         });
     }
     // A later run of ten seconds; `rescan` deletes the marker first.
@@ -151,6 +153,22 @@ TEST_F(NePlusAfficher, NonNeChangeRienOuiCacheLeRepertoireEtAllumeLeFichier) {
     const std::vector<std::string> ensuite = suivant(true);
     for (const std::string& p : ensuite) EXPECT_FALSE(p.starts_with(repertoire + "\\")) << p;
     EXPECT_EQ(nombre, restent);
+}
+
+// In random order the deck goes on without the hidden picture: the pictures it had not
+// drawn yet still come before any repeat, and the deck's file says what it lost.
+TEST_F(NePlusAfficher, LeTirageAleatoireContinueSansLImageCachee) {
+    const std::vector<std::string> vues = premier({true}, true, false, {VK_SUPPR}, true);
+    ASSERT_EQ(confirmations.size(), 1u);
+    const std::string cachee = confirmations[0].substr(confirmations[0].rfind('\n') + 1);
+    EXPECT_EQ(fois(vues, cachee), 1);
+    // Six pictures: the first six draws, hidden one included, are all different.
+    ASSERT_GE(vues.size(), 6u);
+    EXPECT_EQ(std::set<std::string>(vues.begin(), vues.begin() + 6).size(), 6u);
+    // Quit before the deck's end: its file keeps the position it lost.
+    fichiers.clear();
+    premier({true}, true, false, {VK_SUPPR}, true, 5000);
+    EXPECT_NE(fichiers[FICHIER_PAQUET].find("retirees = "), std::string::npos) << fichiers[FICHIER_PAQUET];
 }
 
 // Del with the panel hidden is a key like any other: it stops the show, asks nothing.

@@ -2,7 +2,10 @@
 // restart, a new one for a new catalogue, uniform draws.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "show/paquet.h"
 #include "show/selection.h"
@@ -45,13 +48,70 @@ TEST(Paquet, UnRedemarrageContinueLeMemePaquet) {
 }
 
 TEST(Paquet, FichierAbimeRefuse) {
-    EtatPaquet e{42, 3, 10};
-    for (const char* texte : {"", "graine = 1\r\ncurseur = 2\r\n", "graine = x\r\ncurseur = 0\r\ntaille = 5\r\n",
-                              "graine = 1\r\ncurseur = 6\r\ntaille = 5\r\n", "graine = 1\r\ncurseur = -1\r\ntaille = 5\r\n",
-                              "graine = 1\r\ncurseur = 0\r\ntaille = 5x\r\n"}) {
+    const EtatPaquet avant{42, 3, 10, {1, 4}};
+    EtatPaquet e = avant;
+    const std::string debut = "graine = 1\r\ncurseur = 0\r\ntaille = 5\r\n";
+    for (const std::string& texte :
+         {std::string(), std::string("graine = 1\r\ncurseur = 2\r\n"), std::string("graine = x\r\ncurseur = 0\r\ntaille = 5\r\n"),
+          std::string("graine = 1\r\ncurseur = 6\r\ntaille = 5\r\n"), std::string("graine = 1\r\ncurseur = -1\r\ntaille = 5\r\n"),
+          std::string("graine = 1\r\ncurseur = 0\r\ntaille = 5x\r\n"),
+          // The positions taken out: ascending, each once, within the deck, at least one.
+          debut + "retirees = 3 1\r\n", debut + "retirees = 1 1\r\n", debut + "retirees = 5\r\n",
+          debut + "retirees = -1\r\n", debut + "retirees =\r\n", debut + "retirees = 2x\r\n",
+          debut + "autre = 2\r\n", debut + "retirees = 2\r\nretirees = 3\r\n"}) {
         EXPECT_FALSE(decoder_paquet(texte, e)) << texte;
-        EXPECT_EQ(e, (EtatPaquet{42, 3, 10}));
+        EXPECT_EQ(e, avant);
     }
+    ASSERT_TRUE(decoder_paquet(debut + "retirees = 0 2 4\r\n", e));
+    EXPECT_EQ(e, (EtatPaquet{1, 0, 5, {0, 2, 4}}));
+    EXPECT_EQ(coder_paquet(e), debut + "retirees = 0 2 4\r\n");
+}
+
+TEST(Paquet, DesImagesRetireesLePaquetContinueSansElles) {
+    // Fifty pictures, twenty drawn; then ten leave the catalogue, five of them drawn, then
+    // three more after ten further draws. Every picture still there that the deck had not
+    // drawn comes once, under its position in the smaller catalogue, before the new deck.
+    Paquet p;
+    const auto g = graines(3);
+    std::vector<std::string> catalogue;
+    for (int i = 0; i < 50; ++i) catalogue.push_back("p" + std::to_string(i));
+    std::set<std::string> vues;
+    const auto tirer = [&] { return catalogue.at(static_cast<size_t>(p.tirer(static_cast<int>(catalogue.size()), g))); };
+    for (int i = 0; i < 20; ++i) vues.insert(tirer());
+    const uint64_t graine = p.etat().graine;
+    const auto retirer = [&](std::set<std::string> noms) {
+        std::vector<int32_t> positions;
+        for (size_t i = 0; i < catalogue.size(); ++i)
+            if (noms.count(catalogue[i])) positions.push_back(static_cast<int32_t>(i));
+        p.retirer(positions, static_cast<int>(catalogue.size()));
+        std::erase_if(catalogue, [&](const std::string& n) { return noms.count(n) > 0; });
+        for (const std::string& n : noms) vues.erase(n);
+    };
+    std::set<std::string> partantes(vues.begin(), std::next(vues.begin(), 5));
+    for (const std::string& n : catalogue)
+        if (!vues.count(n) && partantes.size() < 10) partantes.insert(n);
+    retirer(partantes);
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(vues.insert(tirer()).second);
+    std::set<std::string> encore;
+    for (const std::string& n : catalogue)
+        if (encore.size() < 3 && (encore.empty() ? vues.count(n) : !vues.count(n))) encore.insert(n);
+    retirer(encore);
+    // The deck survives a restart with what it lost.
+    EtatPaquet lu;
+    ASSERT_TRUE(decoder_paquet(coder_paquet(p.etat()), lu));
+    Paquet apres;
+    apres.reprendre(lu);
+    p = std::move(apres);
+    while (vues.size() < catalogue.size()) {
+        const std::string n = tirer();
+        EXPECT_TRUE(vues.insert(n).second) << n;
+        EXPECT_EQ(p.etat().graine, graine);
+    }
+    EXPECT_EQ(vues, std::set<std::string>(catalogue.begin(), catalogue.end()));
+    tirer();  // then a new deck over the catalogue as it is
+    EXPECT_NE(p.etat().graine, graine);
+    EXPECT_EQ(p.etat().taille, static_cast<int32_t>(catalogue.size()));
+    EXPECT_TRUE(p.etat().retirees.empty());
 }
 
 TEST(Paquet, TiragesUniformes) {
