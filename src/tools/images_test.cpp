@@ -4,40 +4,28 @@
 
 #include "plateforme/fichiers.h"
 #include "util/erreurs.h"
+#include "util/octets.h"
 
 namespace nocturo {
-
-namespace {
-
-void u16(std::string& s, uint32_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-void u32(std::string& s, uint32_t v) {
-    u16(s, v & 0xFFFF);
-    u16(s, v >> 16);
-}
-
-}  // namespace
 
 std::string coder_bmp(const Pixels& p) {
     const uint32_t ligne = (static_cast<uint32_t>(p.largeur) * 3 + 3) / 4 * 4;
     const uint32_t donnees = ligne * static_cast<uint32_t>(p.hauteur);
     std::string s = "BM";
-    u32(s, 54 + donnees);
-    u32(s, 0);
-    u32(s, 54);
-    u32(s, 40);
-    u32(s, static_cast<uint32_t>(p.largeur));
-    u32(s, static_cast<uint32_t>(p.hauteur));  // positive: rows bottom up
-    u16(s, 1);
-    u16(s, 24);
-    u32(s, 0);  // no compression
-    u32(s, donnees);
-    u32(s, 3780);  // 96 pixels an inch
-    u32(s, 3780);
-    u32(s, 0);
-    u32(s, 0);
+    ajouter_32(s, 54 + donnees);
+    ajouter_32(s, 0);
+    ajouter_32(s, 54);
+    ajouter_32(s, 40);
+    ajouter_32(s, static_cast<uint32_t>(p.largeur));
+    ajouter_32(s, static_cast<uint32_t>(p.hauteur));  // positive: rows bottom up
+    ajouter_16(s, 1);
+    ajouter_16(s, 24);
+    ajouter_32(s, 0);  // no compression
+    ajouter_32(s, donnees);
+    ajouter_32(s, 3780);  // 96 pixels an inch
+    ajouter_32(s, 3780);
+    ajouter_32(s, 0);
+    ajouter_32(s, 0);
     for (int y = p.hauteur - 1; y >= 0; --y) {
         const size_t debut = s.size();
         for (int x = 0; x < p.largeur; ++x) {

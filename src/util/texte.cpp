@@ -9,6 +9,7 @@
 
 #include "plateforme/dialogues.h"
 #include "util/erreurs.h"
+#include "util/octets.h"
 
 namespace nocturo {
 
@@ -22,16 +23,6 @@ static_assert(ACCENTS.size() == 56 && SANS_ACCENT.size() == 56);
 constexpr int TAUX_ECHANTILLONNAGE = 11025;
 
 bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
-
-void ajouter_16(std::string& s, uint32_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-
-void ajouter_32(std::string& s, uint32_t v) {
-    ajouter_16(s, v & 0xFFFF);
-    ajouter_16(s, v >> 16);
-}
 
 }  // namespace
 
