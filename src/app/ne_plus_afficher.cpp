@@ -36,7 +36,7 @@ void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
     // position moves back by the pictures leaving up to it.
     const auto avant = static_cast<int>(std::upper_bound(partantes.begin(), partantes.end(),
                                                          reglages.indice_non_aleatoire) - partantes.begin());
-    catalogue.retirer([&](const std::string& chemin) { return detecteur.trouve_dans(chemin); });
+    catalogue.retirer(partantes);
     if (avant > 0) {
         reglages.indice_non_aleatoire = std::max(0, reglages.indice_non_aleatoire - avant);
         Edit_indice_non_aleatoire.definir_texte(std::to_string(reglages.indice_non_aleatoire));

@@ -32,13 +32,16 @@ void Catalogue::ajouter(const std::string& repertoire, const std::string& nom) {
     images_.push_back(e);
 }
 
-int32_t Catalogue::retirer(const std::function<bool(const std::string& chemin)>& exclue) {
-    const size_t avant = images_.size();
-    size_t garde = 0;
-    for (size_t i = 0; i < images_.size(); ++i)
-        if (!exclue(chemin(static_cast<int32_t>(i)))) images_[garde++] = images_[i];
+void Catalogue::retirer(const std::vector<int32_t>& positions) {
+    size_t garde = 0, k = 0;
+    for (size_t i = 0; i < images_.size(); ++i) {
+        if (k < positions.size() && static_cast<size_t>(positions[k]) == i) {
+            ++k;
+            continue;
+        }
+        images_[garde++] = images_[i];
+    }
     images_.resize(garde);
-    return static_cast<int32_t>(avant - garde);
 }
 
 std::string Catalogue::chemin(int32_t i) const {

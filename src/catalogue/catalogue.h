@@ -2,7 +2,6 @@
 // and one entry per picture pointing at its directory's line.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -26,9 +25,9 @@ public:
     void ajouter(const std::string& repertoire, const std::string& nom);
     // Full path of entry i; the directory part is empty when its line does not exist.
     std::string chemin(int32_t i) const;
-    // Takes out the pictures whose path `exclue` says to; gives how many went. The
-    // directory lines stay, so that the entries left keep their index.
-    int32_t retirer(const std::function<bool(const std::string& chemin)>& exclue);
+    // Takes out the pictures at `positions` (ascending). The directory lines stay, so that
+    // the entries left keep their index.
+    void retirer(const std::vector<int32_t>& positions);
 
     bool operator==(const Catalogue& autre) const {
         return repertoires_ == autre.repertoires_ && images_ == autre.images_;
