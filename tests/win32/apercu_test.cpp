@@ -273,7 +273,8 @@ void essayer_memoire(Plateforme& p, const std::string& dossier) {
                   static_cast<unsigned long long>(apres.PeakWorkingSetSize >> 20),
                   static_cast<unsigned long long>(avant.PeakWorkingSetSize >> 20));
     ligne(ecart.empty(), "photo 6000x4000 montree", ecart.empty() ? "en " + std::to_string(ms) + " ms" : ecart);
-    ligne(reste < 8192, "memoire apres la photo 6000x4000", detail);
+    // Wine's working set wanders by megabytes; the full-size buffer kept by mistake is 96 MB.
+    ligne(reste < 32768, "memoire apres la photo 6000x4000", detail);
 }
 
 int servir_d_hote(int secondes) {
