@@ -4,39 +4,19 @@
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   message(FATAL_ERROR "NOCTURO_FUZZ veut clang (libFuzzer) : cmake --preset fuzz")
 endif()
-find_program(NOCTURO_ICONV iconv REQUIRED)
-
-# Clang has no Windows-1252 execution charset: the domain's sources are compiled from
-# Windows-1252 copies, whose bytes clang keeps as they stand in the string literals.
-set(source_1252 ${CMAKE_BINARY_DIR}/source_1252)
-set(fuzz_fichiers_domaine)
 set(fuzz_sources_domaine)
 foreach(dossier util settings catalogue show plateforme)
   # The Win32 layer is not among them: only the folder's own files.
-  file(GLOB fichiers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dossier}/*.h ${CMAKE_SOURCE_DIR}/src/${dossier}/*.cpp)
-  foreach(fichier ${fichiers})
-    get_filename_component(nom ${fichier} NAME)
-    set(copie ${source_1252}/${dossier}/${nom})
-    add_custom_command(OUTPUT ${copie}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${source_1252}/${dossier}
-      COMMAND ${NOCTURO_ICONV} -f UTF-8 -t CP1252 -o ${copie} ${fichier}
-      DEPENDS ${fichier} VERBATIM)
-    list(APPEND fuzz_fichiers_domaine ${copie})
-    if(nom MATCHES "\\.cpp$")
-      list(APPEND fuzz_sources_domaine ${copie})
-    endif()
-  endforeach()
+  file(GLOB fichiers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dossier}/*.cpp)
+  list(APPEND fuzz_sources_domaine ${fichiers})
 endforeach()
-# Every copied header exists before any source is compiled.
-add_custom_target(nocturo_source_1252 DEPENDS ${fuzz_fichiers_domaine})
 
-set(fuzz_options -Wall -Wextra -Wno-invalid-source-encoding
+set(fuzz_options -Wall -Wextra
   -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 find_package(Threads REQUIRED)
 add_library(nocturo_domaine_fuzz STATIC ${fuzz_sources_domaine})
-add_dependencies(nocturo_domaine_fuzz nocturo_source_1252)
-target_include_directories(nocturo_domaine_fuzz PUBLIC ${source_1252})
+target_include_directories(nocturo_domaine_fuzz PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(nocturo_domaine_fuzz PUBLIC ${fuzz_options} PRIVATE -fsanitize=fuzzer-no-link)
 target_link_options(nocturo_domaine_fuzz PUBLIC -fsanitize=address,undefined)
 target_link_libraries(nocturo_domaine_fuzz PUBLIC Threads::Threads)

@@ -7,37 +7,88 @@
 #include "settings/donnees.h"
 #include "util/erreurs.h"
 #include "util/fichiers.h"
+#include "util/octets.h"
+#include "util/unicode.h"
 
 namespace nocturo {
 
-std::string coder_images(const std::vector<EntreeImage>& images) {
-    std::string octets(images.size() * TAILLE_ENREGISTREMENT, '\0');
-    char* o = octets.data();
-    for (const EntreeImage& e : images) {
-        const auto indice = static_cast<uint32_t>(e.indice_rep);
-        for (int k = 0; k < 4; ++k) o[k] = static_cast<char>((indice >> (8 * k)) & 0xFF);
-        const uint8_t longueur = std::min<uint8_t>(e.longueur, LONGUEUR_NOM_MAX);
-        o[4] = static_cast<char>(longueur);
-        std::copy_n(e.nom_fichier, longueur, o + 5);  // unused bytes and padding stay zero
-        o += TAILLE_ENREGISTREMENT;
-    }
-    return octets;
+namespace {
+
+constexpr std::string_view SIGNATURE("NOCT\xFFIMG", 8);
+constexpr uint32_t VERSION = 2;
+constexpr size_t ENTETE = 16;
+
+uint32_t lire_32(std::string_view o, size_t p) {
+    const auto* u = reinterpret_cast<const unsigned char*>(o.data() + p);
+    return uint32_t{u[0]} | uint32_t{u[1]} << 8 | uint32_t{u[2]} << 16 | uint32_t{u[3]} << 24;
 }
 
-std::vector<EntreeImage> decoder_images(const std::string& octets) {
-    std::vector<EntreeImage> images(octets.size() / TAILLE_ENREGISTREMENT);
-    const auto* o = reinterpret_cast<const unsigned char*>(octets.data());
-    for (EntreeImage& e : images) {
-        uint32_t indice = 0;
-        for (int k = 0; k < 4; ++k) indice |= static_cast<uint32_t>(o[k]) << (8 * k);
-        e.indice_rep = static_cast<int32_t>(indice);
-        // A damaged length must not let the name run past its 80 characters.
-        e.longueur = std::min<uint8_t>(o[4], LONGUEUR_NOM_MAX);
-        std::copy_n(o + 5, LONGUEUR_NOM_MAX, e.nom_fichier);
-        std::copy_n(o + 85, 3, e.remplissage);
-        o += TAILLE_ENREGISTREMENT;
+CacheAbime abime(const std::string& quoi) { return CacheAbime(quoi + " dans " + FICHIER_CACHE_IMAGES); }
+
+void verifier_ligne(int64_t indice, size_t lignes, size_t numero) {
+    if (indice < 0 || indice >= static_cast<int64_t>(lignes))
+        throw abime("enregistrement " + std::to_string(numero) + " incohérent");
+}
+
+Catalogue ancienne_forme(std::vector<std::string> repertoires, std::string_view table) {
+    if (table.size() % TAILLE_ENREGISTREMENT != 0) throw abime("enregistrement incomplet à la fin");
+    const size_t lignes = repertoires.size();
+    Catalogue c(std::move(repertoires));
+    const size_t n = table.size() / TAILLE_ENREGISTREMENT;
+    c.reserver(n, n * 16);
+    for (size_t k = 0; k < n; ++k) {
+        const std::string_view e = table.substr(k * TAILLE_ENREGISTREMENT, TAILLE_ENREGISTREMENT);
+        const auto longueur = static_cast<unsigned char>(e[4]);
+        const int64_t indice = static_cast<int32_t>(lire_32(e, 0));
+        if (longueur > LONGUEUR_NOM_ANCIENNE) throw abime("enregistrement " + std::to_string(k) + " incohérent");
+        verifier_ligne(indice, lignes, k);
+        c.ajouter_a_ligne(static_cast<int32_t>(indice), utf8_de_1252(e.substr(5, longueur)));
     }
-    return images;
+    return c;
+}
+
+}  // namespace
+
+std::string coder_table(const Catalogue& c) {
+    size_t taille = ENTETE;
+    for (int32_t i = 0; i < c.nombre(); ++i) taille += 6 + c.nom(i).size();
+    std::string o;
+    o.reserve(taille);
+    o += SIGNATURE;
+    ajouter_32(o, VERSION);
+    ajouter_32(o, static_cast<uint32_t>(c.nombre()));
+    for (int32_t i = 0; i < c.nombre(); ++i) {
+        const std::string_view nom = c.nom(i);
+        ajouter_32(o, static_cast<uint32_t>(c.indice_rep(i)));
+        ajouter_16(o, static_cast<uint16_t>(std::min(nom.size(), OCTETS_NOM_MAX)));
+        o += nom.substr(0, OCTETS_NOM_MAX);
+    }
+    return o;
+}
+
+Catalogue decoder_cache(std::vector<std::string> repertoires, std::string_view table) {
+    if (table.substr(0, SIGNATURE.size()) != SIGNATURE) return ancienne_forme(std::move(repertoires), table);
+    if (table.size() < ENTETE || lire_32(table, 8) != VERSION) throw abime("forme inconnue");
+    const uint32_t n = lire_32(table, 12);
+    // Each record takes 6 bytes at least: a count beyond what the file can hold is damage,
+    // found before anything is reserved for it.
+    if (n > (table.size() - ENTETE) / 6) throw abime("nombre d'images incohérent");
+    const size_t lignes = repertoires.size();
+    Catalogue c(std::move(repertoires));
+    c.reserver(n, table.size() - ENTETE - size_t{n} * 6);
+    size_t p = ENTETE;
+    for (uint32_t k = 0; k < n; ++k) {
+        if (table.size() - p < 6) throw abime("table coupée");
+        const int64_t indice = static_cast<int32_t>(lire_32(table, p));
+        const size_t longueur = static_cast<unsigned char>(table[p + 4]) | static_cast<size_t>(static_cast<unsigned char>(table[p + 5])) << 8;
+        p += 6;
+        if (longueur > OCTETS_NOM_MAX || table.size() - p < longueur) throw abime("enregistrement " + std::to_string(k) + " incohérent");
+        verifier_ligne(indice, lignes, k);
+        c.ajouter_a_ligne(static_cast<int32_t>(indice), table.substr(p, longueur));
+        p += longueur;
+    }
+    if (p != table.size()) throw abime("octets en trop à la fin");
+    return c;
 }
 
 void ecrire_cache(const Catalogue& catalogue, Fichiers& fichiers) {
@@ -46,7 +97,7 @@ void ecrire_cache(const Catalogue& catalogue, Fichiers& fichiers) {
     fichiers.supprimer_fichier(FICHIER_MARQUEUR);
     if (catalogue.vide()) return;
     ecrire_lignes(fichiers, FICHIER_CACHE_REP, catalogue.repertoires());
-    ecrire_fichier_sur(fichiers, FICHIER_CACHE_IMAGES, coder_images(catalogue.images()));
+    ecrire_fichier_sur(fichiers, FICHIER_CACHE_IMAGES, coder_table(catalogue));
     fichiers.ecrire_octets(FICHIER_MARQUEUR, "");
 }
 
@@ -57,17 +108,7 @@ Catalogue lire_cache(Fichiers& fichiers) {
     std::string octets;
     if (!fichiers.lire_octets(FICHIER_CACHE_IMAGES, octets))
         throw ErreurES("Fichier introuvable : " + FICHIER_CACHE_IMAGES);
-    if (octets.size() % TAILLE_ENREGISTREMENT != 0)
-        throw CacheAbime("enregistrement incomplet à la fin du fichier " + FICHIER_CACHE_IMAGES);
-    for (size_t o = 0; o < octets.size(); o += TAILLE_ENREGISTREMENT) {
-        const auto* e = reinterpret_cast<const unsigned char*>(octets.data() + o);
-        const int64_t indice = static_cast<int32_t>(uint32_t{e[0]} | uint32_t{e[1]} << 8 | uint32_t{e[2]} << 16 |
-                                                    uint32_t{e[3]} << 24);
-        if (e[4] > LONGUEUR_NOM_MAX || indice < 0 || indice >= static_cast<int64_t>(lignes.size()))
-            throw CacheAbime("enregistrement " + std::to_string(o / TAILLE_ENREGISTREMENT) + " incohérent dans " +
-                             FICHIER_CACHE_IMAGES);
-    }
-    return Catalogue(std::move(lignes), decoder_images(octets));
+    return decoder_cache(std::move(lignes), octets);
 }
 
 }  // namespace nocturo

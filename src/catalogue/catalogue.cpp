@@ -1,11 +1,12 @@
 #include "catalogue/catalogue.h"
 
+#include <stdexcept>
+
 #include "util/texte.h"
 
 namespace nocturo {
 
-Catalogue::Catalogue(std::vector<std::string> repertoires, std::vector<EntreeImage> images)
-    : repertoires_(std::move(repertoires)), images_(std::move(images)) {
+Catalogue::Catalogue(std::vector<std::string> repertoires) : repertoires_(std::move(repertoires)) {
     for (size_t i = 0; i < repertoires_.size(); ++i)
         index_.emplace(majuscules(repertoires_[i]), static_cast<int>(i));
 }
@@ -25,14 +26,22 @@ int Catalogue::ligne_de(const std::string& repertoire) {
     return dernier + 1;
 }
 
-void Catalogue::ajouter(const std::string& repertoire, const std::string& nom) {
-    EntreeImage e;
-    e.indice_rep = ligne_de(repertoire);
-    e.definir_nom(nom);
-    images_.push_back(e);
+void Catalogue::ajouter(const std::string& repertoire, std::string_view nom) { ajouter_a_ligne(ligne_de(repertoire), nom); }
+
+void Catalogue::ajouter_a_ligne(int32_t indice_rep, std::string_view nom) {
+    if (noms_.size() + nom.size() > UINT32_MAX) throw std::length_error("catalogue trop grand");
+    images_.push_back({indice_rep, static_cast<uint32_t>(noms_.size()), static_cast<uint32_t>(nom.size())});
+    noms_ += nom;
+}
+
+void Catalogue::reserver(size_t images, size_t octets_noms) {
+    images_.reserve(images);
+    noms_.reserve(octets_noms);
 }
 
 void Catalogue::retirer(const std::vector<int32_t>& positions) {
+    // The names of the pictures taken out stay in the block until the catalogue is made
+    // anew: a few bytes each, against moving every name after them.
     size_t garde = 0, k = 0;
     for (size_t i = 0; i < images_.size(); ++i) {
         if (k < positions.size() && static_cast<size_t>(positions[k]) == i) {
@@ -45,9 +54,22 @@ void Catalogue::retirer(const std::vector<int32_t>& positions) {
 }
 
 std::string Catalogue::chemin(int32_t i) const {
-    const EntreeImage& e = images_.at(static_cast<size_t>(i));
-    const bool connue = e.indice_rep >= 0 && static_cast<size_t>(e.indice_rep) < repertoires_.size();
-    return (connue ? repertoires_[static_cast<size_t>(e.indice_rep)] : std::string()) + "\\" + e.nom();
+    const int32_t r = indice_rep(i);
+    const bool connue = r >= 0 && static_cast<size_t>(r) < repertoires_.size();
+    const std::string_view n = nom(i);
+    std::string c;
+    c.reserve((connue ? repertoires_[static_cast<size_t>(r)].size() : 0) + 1 + n.size());
+    if (connue) c = repertoires_[static_cast<size_t>(r)];
+    c += '\\';
+    c += n;
+    return c;
+}
+
+bool Catalogue::operator==(const Catalogue& autre) const {
+    if (repertoires_ != autre.repertoires_ || images_.size() != autre.images_.size()) return false;
+    for (int32_t i = 0; i < nombre(); ++i)
+        if (indice_rep(i) != autre.indice_rep(i) || nom(i) != autre.nom(i)) return false;
+    return true;
 }
 
 }  // namespace nocturo

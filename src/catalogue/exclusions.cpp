@@ -117,7 +117,8 @@ MotifsExclusion lire_motifs_exclusion(const std::vector<std::string>& lignes, Di
 MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues, const Pompe& pomper) {
     if (!fichiers.fichier_existe(FICHIER_EXCLUSIONS)) return {};
     std::vector<std::string> lignes;
-    if (!lire_lignes(fichiers, FICHIER_EXCLUSIONS, lignes))
+    // The user writes it, in Notepad as a rule: UTF-8 on today's Windows, ANSI before.
+    if (!lire_lignes_libres(fichiers, FICHIER_EXCLUSIONS, lignes))
         throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS);
     return lire_motifs_exclusion(lignes, dialogues, pomper);
 }
@@ -163,12 +164,11 @@ void ajouter_au_fichier_exclusions(Fichiers& fichiers, const std::vector<std::st
     // A file that is there but cannot be read is never written over with the new lines alone.
     if (!fichiers.lire_octets(FICHIER_EXCLUSIONS, contenu) && fichiers.fichier_existe(FICHIER_EXCLUSIONS))
         throw ErreurES("Impossible de lire le fichier " + FICHIER_EXCLUSIONS);
-    // The user's last line may lack its line end: it stays a line of its own.
-    if (!contenu.empty() && contenu.back() != '\n' && contenu.back() != '\r') contenu += "\r\n";
     // A block left open would take the new lines as its own: it is closed first.
     std::vector<std::string> ajout = lignes;
-    if (finit_dans_un_bloc(decouper_lignes(contenu))) ajout.insert(ajout.begin(), "-");
-    ecrire_fichier_sur(fichiers, FICHIER_EXCLUSIONS, contenu + joindre_lignes(ajout));
+    if (finit_dans_un_bloc(lignes_libres(contenu))) ajout.insert(ajout.begin(), "-");
+    // In the file's own form, what the user wrote kept as it stands.
+    ecrire_fichier_sur(fichiers, FICHIER_EXCLUSIONS, octets_completes(contenu, ajout));
 }
 
 void ouvrir_dans_bloc_notes(Systeme& systeme, const std::string& repertoire, const std::string& nom) {

@@ -1,7 +1,10 @@
 // Catalogue scan: walks the checked roots and enters every accepted picture.
 #include "catalogue/parcours.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "catalogue/filtres.h"
 #include "util/texte.h"
@@ -59,8 +62,7 @@ public:
             const EntreeRepertoire& e = n.entrees[n.suivante++];
             ++vues_;
             bool descendre = false;
-            // A name with no Windows-1252 form could not be opened again by its listed name.
-            if (e.nom != "." && e.nom != ".." && e.nom_representable) {
+            if (e.nom != "." && e.nom != "..") {
                 if (extension_acceptee(e) && image_acceptee(n.repertoire() + "\\" + e.nom, n.repertoire(), criteres_, motifs_))
                     catalogue_.ajouter(n.repertoire(), e.nom);
                 descendre = criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e);
@@ -95,16 +97,47 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The kinds the show decodes, by the name's last extension.
+constexpr std::string_view SORTES[] = {"JPG", "JPEG", "JPE", "JFIF", "BMP", "PNG", "GIF", "TIF",
+                                       "TIFF", "WEBP", "HEIC", "HEIF", "AVIF", "JXR", "WDP"};
+// What phones, cameras, photo editors and downloads leave beside a picture, often under its
+// name with an extension of their own ("IMG_0001.JPG.xmp").
+constexpr std::string_view COMPAGNONS[] = {"XMP", "AAE", "JSON", "THM", "XML", "DOP", "PP3", "ON1", "ACR",
+                                           "LRV", "PART", "CRDOWNLOAD", "TMP"};
+
+bool parmi(std::string_view e, std::span<const std::string_view> liste) {
+    return std::find(liste.begin(), liste.end(), e) != liste.end();
+}
+
+}  // namespace
+
 bool extension_acceptee(const EntreeRepertoire& entree) {
     // A directory named like a picture is no picture, whatever size the system gives it.
     if (est_repertoire(entree) || entree.taille <= 0) return false;
-    const std::string& nom = entree.nom;
+    std::string_view nom = entree.nom;
     if (nom.empty() || nom[0] == '.') return false;
-    // ".JPG" or ".BMP" anywhere, ASCII letters in any case; no copy of the name per entry.
+    // A final dot or space (a name from another system) is not part of the extension.
+    while (!nom.empty() && (nom.back() == '.' || nom.back() == ' ')) nom.remove_suffix(1);
+    const size_t point = nom.rfind('.');
+    if (point != std::string_view::npos && nom.size() - point <= 11) {
+        char e[10];
+        size_t n = 0;
+        for (size_t i = point + 1; i < nom.size(); ++i) {
+            const char c = nom[i];
+            e[n++] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        }
+        const std::string_view extension(e, n);
+        if (parmi(extension, SORTES)) return true;
+        if (parmi(extension, COMPAGNONS)) return false;
+    }
+    // ".JPG" or ".BMP" anywhere, ASCII letters in any case, as the scan always took them.
     const auto majuscule = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    for (size_t p = nom.find('.'); p != std::string::npos && p + 3 < nom.size(); p = nom.find('.', p + 1)) {
-        const std::string suite{majuscule(nom[p + 1]), majuscule(nom[p + 2]), majuscule(nom[p + 3])};
-        if (suite == "JPG" || suite == "BMP") return true;
+    for (size_t p = nom.find('.'); p != std::string_view::npos && p + 3 < nom.size(); p = nom.find('.', p + 1)) {
+        const char suite[3] = {majuscule(nom[p + 1]), majuscule(nom[p + 2]), majuscule(nom[p + 3])};
+        const std::string_view s(suite, 3);
+        if (s == "JPG" || s == "BMP") return true;
     }
     return false;
 }

@@ -14,8 +14,10 @@ namespace nocturo {
 // its messages, and answers true to stop the walk.
 using PompeParcours = std::function<bool(int32_t entrees_vues)>;
 
-// A directory entry that may be a picture: ".JPG" or ".BMP" anywhere in its name (any
-// case), a name that does not start with ".", and a file that is not empty.
+// A directory entry that may be a picture: a file that is not empty, whose name does not
+// start with ".", and whose last extension is a kind the show decodes (JPEG, bitmap, PNG,
+// GIF, TIFF, WebP, HEIF, AVIF, JPEG XR, any case), or that holds ".JPG" or ".BMP"
+// anywhere, unless it is a file kept beside a picture (".xmp", ".aae", ".json"...).
 bool extension_acceptee(const EntreeRepertoire& entree);
 
 // Walks the checked roots that exist, depth first in the listing's order. A stop keeps

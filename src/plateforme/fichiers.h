@@ -1,6 +1,6 @@
-// The file service: what the program asks of the disks. Paths are Windows paths in
-// Windows-1252. Reading and listing return false when the thing is absent; failures that
-// the caller must hear of throw ErreurES.
+// The file service: what the program asks of the disks. Paths are Windows paths in UTF-8.
+// Reading and listing return false when the thing is absent; failures that the caller
+// must hear of throw ErreurES.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -33,12 +33,11 @@ enum : uint32_t {
 constexpr bool substitut_de_nom(uint32_t etiquette) { return (etiquette & 0x20000000) != 0; }
 
 struct EntreeRepertoire {
-    std::string nom;          // Windows-1252; see nom_representable
+    std::string nom;          // UTF-8, exactly as the system names it
     uint32_t attributs = 0;
     uint32_t etiquette = 0;   // reparse tag, when ATTR_REPARSE is set
     int64_t taille = 0;
     double creation = 0;      // local date-time, days since 1899-12-30
-    bool nom_representable = true;  // false when the real name has no Windows-1252 form
 };
 
 // A directory held open, so that its subdirectories open from it without the system walking

@@ -2,22 +2,22 @@
 
 #include "plateforme/fichiers.h"
 #include "util/texte.h"
+#include "util/unicode.h"
 
 namespace nocturo {
 
-std::optional<std::string> nom_date_complete(const std::string& nom, const std::string& e) {
-    std::string m = nom;
+std::optional<std::string> nom_date_complete(const std::string& nom_utf8, const std::string& e) {
+    // Positions count characters: the mask holds one mark a character.
+    const std::u32string nom = points_de(nom_utf8);
+    std::string m = nom_utf8;
     masque_chiffres('*', m, '_');
     const auto commence = [&](const char* motif) { return m.rfind(motif, 0) == 0; };
+    const auto x = [&](size_t p, size_t l = std::u32string::npos) { return utf8_de_points(nom.substr(p, l)); };
     // The four forms differ by the number of leading digits: one form at most applies.
-    if (nom.size() >= 6 && commence("******_"))
-        return e + nom.substr(0, 2) + "-" + nom.substr(2, 2) + "-" + nom.substr(4, 2) + nom.substr(6);
-    if (nom.size() >= 8 && commence("**_**_**_"))
-        return e + nom.substr(0, 2) + "-" + nom.substr(3, 2) + "-" + nom.substr(6, 2) + nom.substr(8);
-    if (nom.size() >= 8 && commence("********_"))
-        return nom.substr(0, 4) + "-" + nom.substr(4, 2) + "-" + nom.substr(6, 2) + nom.substr(8);
-    if (nom.size() >= 10 && commence("****_**_**_"))
-        return nom.substr(0, 4) + "-" + nom.substr(5, 2) + "-" + nom.substr(8, 2) + nom.substr(10);
+    if (nom.size() >= 6 && commence("******_")) return e + x(0, 2) + "-" + x(2, 2) + "-" + x(4, 2) + x(6);
+    if (nom.size() >= 8 && commence("**_**_**_")) return e + x(0, 2) + "-" + x(3, 2) + "-" + x(6, 2) + x(8);
+    if (nom.size() >= 8 && commence("********_")) return x(0, 4) + "-" + x(4, 2) + "-" + x(6, 2) + x(8);
+    if (nom.size() >= 10 && commence("****_**_**_")) return x(0, 4) + "-" + x(5, 2) + "-" + x(8, 2) + x(10);
     return std::nullopt;
 }
 
@@ -28,7 +28,7 @@ int renommer_lot(Fichiers& fichiers, const std::string& r, bool renommer, const 
     if (renommer) journal.clear();
     int compte = 0;
     for (const EntreeRepertoire& e : entrees) {
-        if (!(e.attributs & ATTR_REPERTOIRE) || e.nom == "." || e.nom == ".." || !e.nom_representable) continue;
+        if (!(e.attributs & ATTR_REPERTOIRE) || e.nom == "." || e.nom == "..") continue;
         const std::optional<std::string> w = nom_date_complete(e.nom, siecle);
         if (!w) continue;
         if (!renommer) {

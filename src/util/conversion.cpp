@@ -4,23 +4,11 @@
 
 #include "util/erreurs.h"
 #include "util/texte.h"
+#include "util/unicode.h"
 
 namespace nocturo {
 
 namespace {
-
-// Windows-1252 upper case: ASCII, the accented letters and the few letters of 0x80-0x9F.
-unsigned char majuscule(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-    switch (c) {
-        case 0x9A: return 0x8A;  // š
-        case 0x9C: return 0x8C;  // œ
-        case 0x9E: return 0x8E;  // ž
-        case 0xFF: return 0x9F;  // ÿ
-        default: return c;
-    }
-}
 
 int chiffre_hexa(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -32,17 +20,23 @@ int chiffre_hexa(char c) {
 }  // namespace
 
 std::string majuscules(const std::string& texte) {
-    std::string r = texte;
-    for (char& c : r) c = static_cast<char>(majuscule(static_cast<unsigned char>(c)));
+    if (ascii_seul(texte)) {
+        std::string r = texte;
+        for (char& c : r)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        return r;
+    }
+    std::string r;
+    r.reserve(texte.size());
+    for (size_t i = 0; i < texte.size();) ajouter_point(r, majuscule_de(point_suivant(texte, i)));
     return r;
 }
 
 bool egal_sans_casse(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (majuscule(static_cast<unsigned char>(a[i])) != majuscule(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size())
+        if (majuscule_de(point_suivant(a, i)) != majuscule_de(point_suivant(b, j))) return false;
+    return i == a.size() && j == b.size();
 }
 
 bool essayer_str_to_int(const std::string& texte, int32_t& valeur) {

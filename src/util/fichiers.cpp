@@ -3,6 +3,9 @@
 
 #include "plateforme/fichiers.h"
 #include "util/erreurs.h"
+#include "util/unicode.h"
+
+#include <optional>
 
 namespace nocturo {
 
@@ -35,10 +38,81 @@ int64_t taille_fichier(Fichiers& fichiers, const std::string& chemin) {
     return fichiers.taille_fichier(chemin);
 }
 
+namespace {
+
+bool commence_par(std::string_view o, std::string_view debut) { return o.substr(0, debut.size()) == debut; }
+
+// The text after a byte-order mark, or nothing when there is none.
+std::optional<std::string> selon_marque(std::string_view o) {
+    if (commence_par(o, MARQUE_UTF8)) return std::string(o.substr(MARQUE_UTF8.size()));
+    const bool petit = commence_par(o, "\xFF\xFE"), grand = commence_par(o, "\xFE\xFF");
+    if (!petit && !grand) return std::nullopt;
+    std::u16string u;
+    u.reserve(o.size() / 2);
+    for (size_t i = 2; i + 1 < o.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(o[i]), b = static_cast<unsigned char>(o[i + 1]);
+        u += static_cast<char16_t>(petit ? b << 8 | a : a << 8 | b);
+    }
+    return utf8_de_utf16(u);
+}
+
+}  // namespace
+
+std::string texte_de_fichier(std::string_view octets) {
+    if (std::optional<std::string> t = selon_marque(octets)) return std::move(*t);
+    return utf8_de_1252(octets);
+}
+
+std::vector<std::string> lignes_libres(std::string_view octets) {
+    if (std::optional<std::string> t = selon_marque(octets)) return decouper_lignes(*t);
+    std::vector<std::string> lignes = decouper_lignes(std::string(octets));
+    for (std::string& l : lignes)
+        if (!utf8_valide(l)) l = utf8_de_1252(l);
+    return lignes;
+}
+
+std::string octets_de_texte(std::string_view texte) {
+    std::string r;
+    if (vers_1252(texte, r)) return r;
+    return MARQUE_UTF8 + std::string(texte);
+}
+
+std::string octets_completes(std::string_view existant, const std::vector<std::string>& lignes) {
+    std::string ajout;
+    const std::optional<std::string> marquee = selon_marque(existant);
+    const std::string texte = marquee ? *marquee : std::string(existant);
+    if (!texte.empty() && texte.back() != '\n' && texte.back() != '\r') ajout = "\r\n";
+    ajout += joindre_lignes(lignes);
+    std::string r(existant);
+    if (commence_par(existant, "\xFF\xFE") || commence_par(existant, "\xFE\xFF")) {
+        const bool petit = existant[0] == '\xFF';
+        for (const char16_t u : utf16_de_utf8(ajout)) {
+            const char a = static_cast<char>(u & 0xFF), b = static_cast<char>(u >> 8);
+            r += petit ? a : b;
+            r += petit ? b : a;
+        }
+        return r;
+    }
+    // UTF-8 with its mark, or without one as Notepad writes it by default.
+    if (marquee || (utf8_valide(existant) && !ascii_seul(existant))) return r + ajout;
+    std::string en_1252;
+    if (vers_1252(ajout, en_1252)) return r + en_1252;
+    // A file of plain ASCII is UTF-8 as it stands.
+    if (ascii_seul(existant)) return r + ajout;
+    return MARQUE_UTF8 + utf8_de_1252(existant) + ajout;
+}
+
 bool lire_lignes(Fichiers& fichiers, const std::string& chemin, std::vector<std::string>& lignes) {
     std::string contenu;
     if (!fichiers.lire_octets(chemin, contenu)) return false;
-    lignes = decouper_lignes(contenu);
+    lignes = decouper_lignes(texte_de_fichier(contenu));
+    return true;
+}
+
+bool lire_lignes_libres(Fichiers& fichiers, const std::string& chemin, std::vector<std::string>& lignes) {
+    std::string contenu;
+    if (!fichiers.lire_octets(chemin, contenu)) return false;
+    lignes = lignes_libres(contenu);
     return true;
 }
 
@@ -60,7 +134,7 @@ void ecrire_fichier_sur(Fichiers& fichiers, const std::string& chemin, const std
 }
 
 void ecrire_lignes(Fichiers& fichiers, const std::string& chemin, const std::vector<std::string>& lignes) {
-    ecrire_fichier_sur(fichiers, chemin, joindre_lignes(lignes));
+    ecrire_fichier_sur(fichiers, chemin, octets_de_texte(joindre_lignes(lignes)));
 }
 
 void supprimer_temporaire(Fichiers& fichiers, const std::string& chemin) {

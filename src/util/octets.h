@@ -1,4 +1,5 @@
-// Little-endian fields of the file formats the program writes itself (WAV, BMP).
+// Little-endian fields of the file formats the program writes itself (WAV, BMP, the
+// catalogue cache).
 #pragma once
 #include <cstdint>
 #include <string>

@@ -10,13 +10,14 @@
 #include "plateforme/dialogues.h"
 #include "util/erreurs.h"
 #include "util/octets.h"
+#include "util/unicode.h"
 
 namespace nocturo {
 
 namespace {
 
 // Both rows of the accent folding, position by position.
-constexpr std::string_view ACCENTS = "ÀÁÂÃÄÅàáâãäåÈÉÊËèéêëÌÍÎÏìíîïÒÓÔÕÖØòóôõöøÙÚÛÜùúûüÝŸýÿÇçÑñ";
+constexpr std::u32string_view ACCENTS = U"ÀÁÂÃÄÅàáâãäåÈÉÊËèéêëÌÍÎÏìíîïÒÓÔÕÖØòóôõöøÙÚÛÜùúûüÝŸýÿÇçÑñ";
 constexpr std::string_view SANS_ACCENT = "AAAAAAaaaaaaEEEEeeeeIIIIiiiiOOOOOOooooooUUUUuuuuYYyyCcNn";
 static_assert(ACCENTS.size() == 56 && SANS_ACCENT.size() == 56);
 
@@ -24,23 +25,49 @@ constexpr int TAUX_ECHANTILLONNAGE = 11025;
 
 bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 
+bool accent_combinant(char32_t p) { return p >= 0x300 && p <= 0x36F; }
+
 }  // namespace
 
 std::string sans_accents(const std::string& texte) {
     std::string r;
     r.reserve(texte.size());
-    for (char c : texte) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (size_t i = 0; i < texte.size();) {
+        char32_t c = point_suivant(texte, i);
+        // A letter followed by its accent as a mark of its own (names written on a Mac)
+        // folds as the accented letter does: to itself.
+        size_t j = i;
+        bool accentuee = false;
+        while (j < texte.size()) {
+            const size_t k = j;
+            if (!accent_combinant(point_suivant(texte, j))) {
+                j = k;
+                break;
+            }
+            accentuee = true;
+        }
+        i = j;
+        if (!accentuee && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
         if (c == ' ' || c == '-') continue;
         const size_t p = ACCENTS.find(c);
-        r += p == std::string_view::npos ? c : SANS_ACCENT[p];
+        if (p != std::u32string_view::npos)
+            r += SANS_ACCENT[p];
+        else
+            ajouter_point(r, c);
     }
     return r;
 }
 
 void masque_chiffres(char chiffre, std::string& texte, char autre) {
-    for (char& c : texte) c = est_chiffre(c) ? chiffre : autre;
-    texte += autre;
+    // One mark a character: the positions in the mask are the text's positions in characters.
+    std::string r;
+    r.reserve(texte.size() + 1);
+    for (size_t i = 0; i < texte.size();) {
+        const char32_t c = point_suivant(texte, i);
+        r += c >= '0' && c <= '9' ? chiffre : autre;
+    }
+    r += autre;
+    texte = std::move(r);
 }
 
 void sans_lettres(std::string& texte) {
@@ -62,25 +89,29 @@ void remplace_premier(const std::string& cherche, const std::string& remplacemen
                       std::string& texte) {
     const size_t p = texte.find(cherche);
     if (cherche.empty() || p == std::string::npos) return;
-    // The tail is copied with a byte-wide count, as it always was.
-    texte = texte.substr(0, p) + remplacement + texte.substr(p + cherche.size(), 255);
+    // The tail is copied with a count of 255 characters, as it always was.
+    const std::u32string queue = points_de(std::string_view(texte).substr(p + cherche.size()));
+    texte = texte.substr(0, p) + remplacement + utf8_de_points(std::u32string_view(queue).substr(0, 255));
 }
 
 void repare_utf8(std::string& texte) {
-    static const std::pair<std::string_view, char> REPARATIONS[] = {
-        {"Ã©", '\xE9'}, {"ÃƒÂ©", '\xE9'}, {"Â°", '\xB0'}, {"Ã´", '\xF4'}, {"Ã¨", '\xE8'},
-        {"Ã§", '\xE7'}, {"Ã\xA0", '\xE0'}, {"Ã¢", '\xE2'}, {"Ãª", '\xEA'}, {"Ã®", '\xEE'},
-        {"Ã»", '\xFB'}, {"Ã¸", '\xB0'}, {"â€š", '\xE9'}, {"Ã¹", '\xF9'}, {"Ã¯", '\xEF'},
-        {"Ã¼", '\xFC'}, {"Ã¤", '\xE4'}, {"Ã¶", '\xF6'}, {"Ã‰", '\xC9'},
+    // UTF-8 read as Windows-1252, in the program's text: what each sequence stood for.
+    static const std::pair<std::string_view, std::string_view> REPARATIONS[] = {
+        {"Ã©", "é"}, {"ÃƒÂ©", "é"}, {"Â°", "°"}, {"Ã´", "ô"}, {"Ã¨", "è"},
+        {"Ã§", "ç"}, {"Ã\u00A0", "à"}, {"Ã¢", "â"}, {"Ãª", "ê"}, {"Ã®", "î"},
+        {"Ã»", "û"}, {"Ã¸", "°"}, {"â€š", "é"}, {"Ã¹", "ù"}, {"Ã¯", "ï"},
+        {"Ã¼", "ü"}, {"Ã¤", "ä"}, {"Ã¶", "ö"}, {"Ã‰", "É"},
     };
-    if (texte.find_first_of("ÂÃâ") == std::string::npos) return;
+    if (texte.find("Â") == std::string::npos && texte.find("Ã") == std::string::npos &&
+        texte.find("â") == std::string::npos)
+        return;
     // One pass: each character joins the output, and a sequence that the output now ends
     // with is replaced at once, again while a replacement completes another one (Ã¢ gives
     // the â that may start â€š). Linear however long the line.
     std::string r;
     r.reserve(texte.size());
-    for (const char c : texte) {
-        r += c;
+    for (size_t i = 0; i < texte.size();) {
+        ajouter_point(r, point_suivant(texte, i));
         for (bool encore = true; encore;) {
             encore = false;
             for (const auto& [cherche, par] : REPARATIONS) {
@@ -102,7 +133,7 @@ int compte_car(char c, const std::string& texte) {
 
 std::string deux_chiffres(const std::string& texte) {
     std::string r = coupe(texte);
-    return r.size() == 1 ? "0" + r : r;
+    return nombre_de_points(r) == 1 ? "0" + r : r;
 }
 
 void borne(int& valeur, int bas, int haut) {

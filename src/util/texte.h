@@ -1,4 +1,5 @@
-// Text routines of the program: Windows-1252 text in std::string, positions 1-based.
+// Text routines of the program: UTF-8 text in std::string (util/unicode.h), positions
+// 1-based; routines that count positions count characters.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -20,7 +21,7 @@ void separe_nom_numero(const std::string& texte, std::string& prefixe, int32_t& 
                        Dialogues& dialogues);
 void remplace_premier(const std::string& cherche, const std::string& remplacement,
                       std::string& texte);
-// Repairs UTF-8 text that was read as Windows-1252.
+// Repairs the French letters of UTF-8 text that was once read as Windows-1252.
 void repare_utf8(std::string& texte);
 int compte_car(char c, const std::string& texte);
 std::string deux_chiffres(const std::string& texte);
@@ -44,7 +45,8 @@ void joue_tonalite(Dialogues& dialogues, int frequence, int duree_ms, int volume
 int32_t str_to_int(const std::string& texte);
 bool essayer_str_to_int(const std::string& texte, int32_t& valeur);
 
-// ASCII case-insensitive comparison and folding (the keys and paths the program compares).
+// Case-insensitive comparison and folding as the system compares names (the keys and
+// paths the program compares).
 bool egal_sans_casse(const std::string& a, const std::string& b);
 std::string majuscules(const std::string& texte);
 

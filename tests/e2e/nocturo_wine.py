@@ -7,6 +7,7 @@ import json
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import time
 from pathlib import Path
@@ -262,6 +263,46 @@ def ecrire_lignes(fichier, lignes, codage="cp1252"):
     fichier = Path(fichier)
     fichier.parent.mkdir(parents=True, exist_ok=True)
     fichier.write_bytes("".join(l + "\r\n" for l in lignes).encode(codage))
+
+
+def lire_texte(fichier):
+    """A text file the program wrote: UTF-8 after its byte-order mark, else Windows-1252."""
+    brut = Path(fichier).read_bytes()
+    return brut[3:].decode("utf-8") if brut[:3] == b"\xef\xbb\xbf" else brut.decode("cp1252")
+
+
+def lire_lignes(fichier):
+    """Its lines, each ended by CR LF as the program writes them."""
+    texte = lire_texte(fichier)
+    verifier(texte == "" or texte.endswith("\r\n"), f"{fichier} ne finit pas par CR LF")
+    return texte.split("\r\n")[:-1]
+
+
+def lire_cache(dat, nf):
+    """Full paths of the catalogue cache, in the picture table's current form (a header,
+    then the directory line, the name's length and the UTF-8 name of each picture) or in the
+    earlier one (88-byte records, Windows-1252 names)."""
+    repertoires = lire_lignes(dat)
+    brut = Path(nf).read_bytes()
+    chemins = []
+    if brut[:8] == b"NOCT\xffIMG":
+        version, nombre = struct.unpack_from("<II", brut, 8)
+        verifier(version == 2, f"{nf} : version {version}")
+        p = 16
+        for _ in range(nombre):
+            indice, longueur = struct.unpack_from("<iH", brut, p)
+            p += 6
+            verifier(0 <= indice < len(repertoires), f"indice_rep {indice} hors de la liste")
+            chemins.append(repertoires[indice] + "\\" + brut[p:p + longueur].decode("utf-8"))
+            p += longueur
+        verifier(p == len(brut), f"{nf} : {len(brut) - p} octets en trop")
+        return chemins
+    verifier(len(brut) % 88 == 0, f"{nf} : {len(brut)} octets")
+    for debut in range(0, len(brut), 88):
+        indice, longueur = struct.unpack_from("<iB", brut, debut)
+        verifier(0 <= indice < len(repertoires), f"indice_rep {indice} hors de la liste")
+        chemins.append(repertoires[indice] + "\\" + brut[debut + 5:debut + 5 + longueur].decode("cp1252"))
+    return chemins
 
 
 def creer_images(racine, dossiers, largeur=640, hauteur=480):

@@ -1,6 +1,5 @@
 """The picture catalogue: the first scan, the cache at later starts, links that loop."""
 import os
-import struct
 
 import ecran
 import nocturo_wine as nw
@@ -12,7 +11,6 @@ ARBRE = {
     "051231 noel": [("sapin.jpg", "xc:green")],
     r"2019-07 Bretagne\plage": [("mer.JPG", "xc:teal")],
 }
-TAILLE_ENTREE = 88
 
 
 def planter_arbre(banc, arbre):
@@ -30,17 +28,7 @@ def fichiers_cache(banc):
 def lire_catalogue(banc):
     """Full paths of the catalogue, as the cache files give them."""
     nf, dat, _ = fichiers_cache(banc)
-    repertoires = dat.read_bytes().decode("cp1252").split("\r\n")
-    nw.verifier(repertoires[-1] == "", "toutes_img_ListBox_rep.dat ne finit pas par CR LF")
-    brut = nf.read_bytes()
-    nw.verifier(len(brut) % TAILLE_ENTREE == 0, f"toutes_img._nf : {len(brut)} octets")
-    chemins = []
-    for debut in range(0, len(brut), TAILLE_ENTREE):
-        indice, longueur = struct.unpack_from("<iB", brut, debut)
-        nw.verifier(0 <= indice < len(repertoires) - 1, f"indice_rep {indice} hors de la liste")
-        nom = brut[debut + 5:debut + 5 + longueur].decode("cp1252")
-        chemins.append(repertoires[indice] + "\\" + nom)
-    return chemins
+    return nw.lire_cache(dat, nf)
 
 
 def attendre_diaporama(banc, etiquette, delai=60):

@@ -1,4 +1,5 @@
 // The start-up decision between the cache and a scan, with the real scan and cache.
+#include "catalogue/cache.h"
 #include "scenario/catalogue_outils.h"
 #include "sim/images_simulees.h"
 
@@ -53,7 +54,7 @@ TEST_P(DecisionDeDemarrage, ChargeOuParcourt) {
     } else {
         EXPECT_EQ(images(), (std::vector<std::string>{"C:\\Photos\\a.jpg", "C:\\Photos\\b.jpg"}));
         EXPECT_EQ(m.contenu(CACHE_REP), "C:\\Photos\r\n");
-        EXPECT_EQ(m.taille_fichier(CACHE_IMAGES), 2 * 88);
+        EXPECT_EQ(decoder_cache({"C:\\Photos"}, m.contenu(CACHE_IMAGES)).nombre(), 2);
     }
     // With pictures the show ran: the panel and the cursor are hidden.
     EXPECT_FALSE(d.Panel1.visible());
@@ -78,7 +79,7 @@ TEST_F(FenetreCatalogue, UnCacheAbimeEstReconstruitUneFoisSansQuestion) {
     ASSERT_EQ(s.demarrer(), std::nullopt);
     EXPECT_TRUE(m.messages.empty());
     EXPECT_EQ(images(), std::vector<std::string>{"C:\\Photos\\a.jpg"});
-    EXPECT_EQ(m.taille_fichier(CACHE_IMAGES), 88);
+    EXPECT_EQ(decoder_cache({"C:\\Photos"}, m.contenu(CACHE_IMAGES)).nombre(), 1);
     EXPECT_TRUE(m.fichier_existe(MARQUEUR));
     // The history stays: only the catalogue was damaged.
     EXPECT_EQ(d.historique.lignes.front(), LIGNE_HISTORIQUE);

@@ -2,6 +2,8 @@
 // and replay, the mouse, the current-directory list, bad files, preloading, re-entry.
 #include <gtest/gtest.h>
 
+#include "catalogue/cache.h"
+
 #include <map>
 #include <set>
 
@@ -42,12 +44,7 @@ protected:
                                            "indice_non_aleatoire = " + std::to_string(n - 1)};
         lignes.insert(lignes.end(), parametres.begin(), parametres.end());
         ecrire_lignes(m, FICHIER_PARAMETRES, lignes);
-        ecrire_lignes(m, FICHIER_CACHE_REP, c.repertoires());
-        m.creer_fichier(FICHIER_CACHE_IMAGES, "");
-        std::string octets;
-        for (const EntreeImage& e : c.images()) octets.append(reinterpret_cast<const char*>(&e), sizeof e);
-        m.creer_fichier(FICHIER_CACHE_IMAGES, octets);
-        m.creer_fichier(FICHIER_MARQUEUR, "");
+        ecrire_cache(c, m);
         d.forme.sur_modification = [this](Controle* c) {
             if (c != &d.Image2 || !d.Image2.image()) return;
             if (vues.empty() || vues.back().image != d.Image2.image().get())

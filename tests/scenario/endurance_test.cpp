@@ -3,6 +3,8 @@
 // stack does not grow, and the history file keeps the newest 300 pictures in their order.
 #include <gtest/gtest.h>
 
+#include "catalogue/cache.h"
+
 #include <malloc.h>
 
 #include <cstdio>
@@ -47,11 +49,7 @@ TEST(Endurance, UneJourneeDeDiaporama) {
     ecrire_lignes(m, FICHIER_REPERTOIRES, {"C:\\Photos"});
     ecrire_lignes(m, FICHIER_HISTORIQUE, {"C:\\Photos\\r0\\0.jpg"});
     ecrire_lignes(m, FICHIER_PARAMETRES, {"Rdg1.ItemIndex = 2", "dt2_a = 500", "dt2_b = 500"});
-    ecrire_lignes(m, FICHIER_CACHE_REP, c.repertoires());
-    std::string octets;
-    for (const EntreeImage& e : c.images()) octets.append(reinterpret_cast<const char*>(&e), sizeof e);
-    m.creer_fichier(FICHIER_CACHE_IMAGES, octets);
-    m.creer_fichier(FICHIER_MARQUEUR, "");
+    ecrire_cache(c, m);
 
     // Every few minutes a key: a new picture now, a pause with steps back and forth, a resume.
     const int sequence[] = {VK_DROITE, VK_ESPACE, VK_GAUCHE, VK_GAUCHE, VK_DROITE, VK_ESPACE, VK_DROITE};

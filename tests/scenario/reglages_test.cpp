@@ -161,7 +161,7 @@ TEST(Reglages, SauvegardeApresUnPremierDemarrageEcritLes37Cles) {
 
 TEST(Reglages, ChaqueCleRelueEtReecriteAIdentique) {
     Scenario s;
-    s.machine.creer_fichier(FICHIER_PARAMETRES, FICHIER_PERSONNEL);
+    s.machine.creer_texte(FICHIER_PARAMETRES, FICHIER_PERSONNEL);
     ASSERT_EQ(s.demarrer(), std::nullopt);
     Tdiapo& d = *s.diapo;
 
@@ -175,7 +175,7 @@ TEST(Reglages, ChaqueCleRelueEtReecriteAIdentique) {
     EXPECT_EQ(d.xnview_alternative_Label.legende(), "C:\\Outils\\visionneuse.exe");
 
     d.Button2.cliquer();
-    EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES), FICHIER_PERSONNEL);
+    EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES), octets_de_texte(FICHIER_PERSONNEL));
 }
 
 TEST(Reglages, IndicesDeGroupeBornes) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "util/erreurs.h"
+#include "util/fichiers.h"
 #include "util/texte.h"
 
 namespace nocturo::test {
@@ -79,6 +80,12 @@ void PlateformeSimulee::creer_fichier(const std::string& chemin, const std::stri
     if (n) n->contenu = contenu;
 }
 
+void PlateformeSimulee::creer_texte(const std::string& chemin, const std::string& texte) {
+    creer_fichier(chemin, octets_de_texte(texte));
+}
+
+std::string PlateformeSimulee::texte(const std::string& chemin) const { return texte_de_fichier(contenu(chemin)); }
+
 std::string PlateformeSimulee::contenu(const std::string& chemin) const {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     auto it = noeuds_.find(cle(chemin));
@@ -100,13 +107,6 @@ void PlateformeSimulee::creer_repertoire_nuage(const std::string& chemin) {
     trouver(chemin)->etiquette = ETIQUETTE_NUAGE;
 }
 
-void PlateformeSimulee::creer_fichier_non_representable(const std::string& repertoire,
-                                                        const std::string& nom) {
-    std::lock_guard<std::recursive_mutex> verrou(verrou_);
-    creer_fichier(repertoire + "\\" + nom, "x");
-    trouver(repertoire + "\\" + nom)->representable = false;
-}
-
 void PlateformeSimulee::interdire_listage(const std::string& repertoire) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     if (Noeud* n = trouver(repertoire)) n->listable = false;
@@ -117,11 +117,15 @@ void PlateformeSimulee::echouer_ecriture(const std::string& chemin, size_t octet
     echecs_ecriture_[cle(chemin)] = octets;
 }
 
-void PlateformeSimulee::touche_a(double t, int touche) { evenements_.push_back({t, Sorte::touche, touche, {}}); }
+void PlateformeSimulee::touche_a(double t, int touche) { evenements_.push_back({t, Sorte::touche, touche, {}, {}}); }
 
-void PlateformeSimulee::souris_a(double t, int x, int y) { evenements_.push_back({t, Sorte::souris, 0, {x, y}}); }
+void PlateformeSimulee::souris_a(double t, int x, int y) { evenements_.push_back({t, Sorte::souris, 0, {x, y}, {}}); }
 
-void PlateformeSimulee::activation_a(double t) { evenements_.push_back({t, Sorte::activation, 0, {}}); }
+void PlateformeSimulee::activation_a(double t) { evenements_.push_back({t, Sorte::activation, 0, {}, {}}); }
+
+void PlateformeSimulee::action_a(double t, std::function<void()> action) {
+    evenements_.push_back({t, Sorte::action, 0, {}, std::move(action)});
+}
 
 bool PlateformeSimulee::fichier_existe(const std::string& chemin) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
@@ -150,6 +154,17 @@ bool PlateformeSimulee::supprimer_repertoire_vide(const std::string& chemin) {
     auto& enfants = noeuds_[parent_de(k)].enfants;
     enfants.erase(std::remove(enfants.begin(), enfants.end(), k), enfants.end());
     return true;
+}
+
+void PlateformeSimulee::supprimer_arbre(const std::string& chemin) {
+    std::lock_guard<std::recursive_mutex> verrou(verrou_);
+    const std::string k = cle(chemin);
+    auto it = noeuds_.find(k);
+    if (it == noeuds_.end()) return;
+    for (const std::string& enfant : std::vector<std::string>(it->second.enfants)) supprimer_arbre(enfant);
+    noeuds_.erase(k);
+    auto& enfants = noeuds_[parent_de(k)].enfants;
+    enfants.erase(std::remove(enfants.begin(), enfants.end(), k), enfants.end());
 }
 
 bool PlateformeSimulee::supprimer_fichier(const std::string& chemin) {
@@ -223,6 +238,7 @@ bool PlateformeSimulee::copier_fichier(const std::string& source, const std::str
     Noeud* s = trouver(source);
     if (!s || s->repertoire) return false;
     if (refuser_si_existe && trouver(destination)) return false;
+    if (panne && panne("copier", destination)) return false;
     std::string octets = s->contenu;
     Noeud* d = ajouter(destination, false);
     if (!d) return false;
@@ -295,8 +311,7 @@ bool PlateformeSimulee::lister_repertoire(const std::string& repertoire,
     for (const std::string& k : contenu->enfants) {
         const Noeud& e = noeuds_.at(k);
         EntreeRepertoire r;
-        r.nom = e.representable ? e.nom : std::string(e.nom.size(), '?');
-        r.nom_representable = e.representable;
+        r.nom = e.nom;
         r.attributs = e.repertoire ? ATTR_REPERTOIRE : ATTR_ARCHIVE;
         if (e.lien || e.etiquette) {
             r.attributs |= ATTR_REPARSE;
@@ -364,6 +379,8 @@ void PlateformeSimulee::traiter_messages() {
             sur_activation();
         else if (e.sorte == Sorte::touche && sur_touche)
             sur_touche(e.touche);
+        else if (e.sorte == Sorte::action)
+            e.action();
     }
     if (!sur_minuterie)
         while (prochain_tic_ <= ms) prochain_tic_ += intervalle_minuterie;
@@ -379,6 +396,7 @@ bool PlateformeSimulee::lire_debut(const std::string& chemin, size_t octets, std
 
 bool PlateformeSimulee::decoder(const std::string& chemin, FormatImage, const std::function<Taille(Taille)>& voulue,
                                 Pixels& sortie) {
+    if (avant_decodage) avant_decodage(chemin);
     std::string octets;
     {
         std::lock_guard<std::recursive_mutex> verrou(verrou_);

@@ -32,16 +32,18 @@ public:
     // ---- Scenario set-up ----
     void creer_repertoire_complet(const std::string& chemin);  // with its parents
     bool supprimer_repertoire_vide(const std::string& chemin);
+    void supprimer_arbre(const std::string& chemin);  // a directory and all it holds
     void creer_fichier(const std::string& chemin, const std::string& contenu = "x");
     std::string contenu(const std::string& chemin) const;  // empty when absent
+    // A text file as the program writes it (Windows-1252 when it fits), and its text back.
+    void creer_texte(const std::string& chemin, const std::string& texte);
+    std::string texte(const std::string& chemin) const;
     // A directory entry that leads back to `cible` (a junction); lists as the target does.
     // Some systems list links without their tag: `etiquette` 0.
     void creer_lien(const std::string& chemin, const std::string& cible,
                     uint32_t etiquette = ETIQUETTE_POINT_MONTAGE);
     // A directory that is a reparse point without leading elsewhere (a cloud placeholder).
     void creer_repertoire_nuage(const std::string& chemin);
-    // A name with no Windows-1252 form (shown as '?' in the listing).
-    void creer_fichier_non_representable(const std::string& repertoire, const std::string& nom);
     void interdire_listage(const std::string& repertoire);
     // The next write of `chemin` (any case) stops after `octets` bytes and fails.
     void echouer_ecriture(const std::string& chemin, size_t octets = 0);
@@ -51,10 +53,16 @@ public:
     // "remplacer") and the path written (the destination, for a replacement): true makes
     // that step fail as a full disk or a pulled drive would. Asked too before a whole-file
     // read ("lire"): true makes the file unreadable (locked by another program); and before
-    // a directory is made ("creer_repertoire"): true refuses it (no right to).
+    // a directory is made ("creer_repertoire"): true refuses it (no right to); and before a
+    // copy ("copier", the destination): true makes it fail.
     std::function<bool(const std::string& etape, const std::string& chemin)> panne;
 
     void touche_a(double ms, int touche);
+    // Something another program or the user does to the machine at that time (a file
+    // deleted, a disk pulled out), done when the window next handles its messages.
+    void action_a(double ms, std::function<void()> action);
+    // Told of every decode before it starts, on whichever thread decodes.
+    std::function<void(const std::string& chemin)> avant_decodage;
     void souris_a(double ms, int x, int y);
     // Another program hands the activation back to the window (Alt+Tab).
     void activation_a(double ms);
@@ -200,15 +208,15 @@ private:
         std::string cible;                 // key of a link's target
         uint32_t etiquette = 0;            // reparse tag
         bool lien = false;
-        bool representable = true;
         bool listable = true;
     };
-    enum class Sorte { touche, souris, activation };
+    enum class Sorte { touche, souris, activation, action };
     struct Evenement {
         double ms;
         Sorte sorte;
         int touche;
         Point position;
+        std::function<void()> action;
     };
 
     static std::string cle(const std::string& chemin);

@@ -3,6 +3,7 @@
 
 #include "sim/plateforme_simulee.h"
 #include "util/texte.h"
+#include "util/unicode.h"
 
 namespace nocturo::test {
 namespace {
@@ -23,6 +24,11 @@ TEST(SansAccents, PlieLesLettresEtLaisseLeReste) {
         {"abc xyz-09", "ABCXYZ09"},
         {"æœ{}_", "æœ{}_"},
         {"", ""},
+        // Beyond Windows-1252: other scripts stay as they are, an accent written as a mark
+        // of its own folds as the accented letter does.
+        {"Москва 2019-07", "Москва201907"},
+        {"e\xCC\x81te\xCC\x81 E\xCC\x81", "eTeE"},
+        {"東京 🎂", "東京🎂"},
     };
     for (const auto& c : cas) EXPECT_EQ(sans_accents(c.texte), c.attendu) << c.texte;
 }
@@ -34,6 +40,10 @@ TEST(MasquesEtLettres, MasqueChiffresEtSansLettres) {
     t.clear();
     masque_chiffres('*', t, '_');
     EXPECT_EQ(t, "_");
+    // One mark a character, whatever bytes it takes.
+    t = "é2014–07 🎂";
+    masque_chiffres('*', t, '_');
+    EXPECT_EQ(t, "_****_**___");
 
     // 65..122 goes, the six signs between Z and a included.
     t = "@AZ[\\]^_`az{09 é";
@@ -94,6 +104,12 @@ TEST(Remplacements, PremierCaractereEtQueueDe255) {
     t = "ab" + std::string(300, 'c');
     remplace_premier("b", "--", t);
     EXPECT_EQ(t, "a--" + std::string(255, 'c'));
+    // 255 characters, not bytes.
+    std::string e;
+    for (int i = 0; i < 300; ++i) e += "é";
+    t = "ab" + e;
+    remplace_premier("b", "-", t);
+    EXPECT_EQ(t, "a-" + e.substr(0, 510));
 
     t = "a.b.c";
     remplace_car('.', ' ', t);
@@ -108,7 +124,7 @@ TEST(RepareUtf8, SequencesDuTableau) {
     } cas[] = {
         {"Ã©tÃ©", "été"},
         {"ÃƒÂ©", "é"},
-        {"Â°Ã´Ã¨Ã§Ã\xA0Ã¢ÃªÃ®Ã»Ã¸â€šÃ¹Ã¯Ã¼Ã¤Ã¶Ã‰", "°ôèçàâêîû°éùïüäöÉ"},
+        {"Â°Ã´Ã¨Ã§Ã\u00A0Ã¢ÃªÃ®Ã»Ã¸â€šÃ¹Ã¯Ã¼Ã¤Ã¶Ã‰", "°ôèçàâêîû°éùïüäöÉ"},
         {"château", "château"},  // the trigger stays; the pass count ends the loop
         {"Ã", "Ã"},
         {"", ""},
@@ -124,29 +140,38 @@ TEST(RepareUtf8, SequencesDuTableau) {
     EXPECT_EQ(t, "é" + std::string(400, 'x'));
 }
 
-// The repair as it was first written: passes over the whole line, each replacing the first
-// occurrence of each sequence, until no trigger is left or as many passes as characters.
-void repare_par_passes(std::string& texte) {
+// The repair as it was first written, on Windows-1252 text: passes over the whole line, each
+// replacing the first occurrence of each sequence, until no trigger is left or as many
+// passes as characters.
+std::string en_1252(const std::string& texte) {
+    std::string r;
+    EXPECT_TRUE(vers_1252(texte, r)) << texte;
+    return r;
+}
+
+void repare_par_passes(std::string& texte_utf8) {
     static const std::pair<std::string, std::string> R[] = {
-        {"Ã©", "é"}, {"ÃƒÂ©", "é"}, {"Â°", "°"}, {"Ã´", "ô"}, {"Ã¨", "è"}, {"Ã§", "ç"}, {"Ã\xA0", "à"},
+        {"Ã©", "é"}, {"ÃƒÂ©", "é"}, {"Â°", "°"}, {"Ã´", "ô"}, {"Ã¨", "è"}, {"Ã§", "ç"}, {"Ã\u00A0", "à"},
         {"Ã¢", "â"}, {"Ãª", "ê"}, {"Ã®", "î"}, {"Ã´", "ô"}, {"Ã»", "û"}, {"Ã¸", "°"}, {"â€š", "é"},
         {"Ã¹", "ù"}, {"Ã¯", "ï"}, {"Ã¼", "ü"}, {"Ã¤", "ä"}, {"Ã¶", "ö"}, {"Ã‰", "É"},
     };
-    for (size_t passes = 0; texte.find_first_of("ÂÃâ") != std::string::npos && passes < texte.size(); ++passes)
+    std::string texte = en_1252(texte_utf8);
+    for (size_t passes = 0; texte.find_first_of(en_1252("ÂÃâ")) != std::string::npos && passes < texte.size(); ++passes)
         for (const auto& [de, vers] : R)
-            if (const size_t p = texte.find(de); p != std::string::npos) texte.replace(p, de.size(), vers);
+            if (const size_t p = texte.find(en_1252(de)); p != std::string::npos) texte.replace(p, en_1252(de).size(), en_1252(vers));
+    texte_utf8 = utf8_de_1252(texte);
 }
 
 TEST(RepareUtf8, MemeResultatQueLesPassesSurDesTextesAuHasard) {
     // Texts drawn from the characters the sequences are made of, and a few others.
-    const std::string alphabet = "ÃÂâƒ©°´¨§\xA0¢ª®»¸€š¹¯¼¤¶‰éa ";
+    const std::u32string alphabet = U"ÃÂâƒ©°´¨§\u00A0¢ª®»¸€š¹¯¼¤¶‰éa ";
     unsigned etat = 12345;
     for (int essai = 0; essai < 20000; ++essai) {
         std::string t;
         const int n = static_cast<int>(etat % 12);
         for (int i = 0; i < n; ++i) {
             etat = etat * 1103515245u + 12345u;
-            t += alphabet[(etat >> 8) % alphabet.size()];
+            ajouter_point(t, alphabet[(etat >> 8) % alphabet.size()]);
         }
         etat = etat * 1103515245u + 12345u;
         std::string attendu = t, obtenu = t;

@@ -1,4 +1,4 @@
-// Files of the platform, through the wide calls with names converted from Windows-1252.
+// Files of the platform, through the wide calls with names converted from UTF-8.
 // Full paths past the system's limit go in their long form; the walk opens each folder
 // from its parent's handle, so no path is looked up whole.
 #include <algorithm>
@@ -36,9 +36,7 @@ double jours_creation(const FILETIME& utc) {
 EntreeRepertoire entree(std::wstring_view nom, DWORD attributs, DWORD etiquette, int64_t taille,
                         const FILETIME& creation) {
     EntreeRepertoire e;
-    bool perte = false;
-    e.nom = etroit(nom, &perte);
-    e.nom_representable = !perte;
+    e.nom = etroit(nom);
     e.attributs = attributs & (ATTR_LECTURE_SEULE | ATTR_CACHE | ATTR_SYSTEME | ATTR_REPERTOIRE |
                                ATTR_ARCHIVE | ATTR_REPARSE);
     if (e.attributs & ATTR_REPARSE) e.etiquette = etiquette;

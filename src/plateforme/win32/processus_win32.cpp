@@ -42,12 +42,7 @@ std::unique_ptr<Processus> PlateformeWin32::lancer_processus(const std::string& 
 std::string PlateformeWin32::dossier_images() {
     PWSTR chemin = nullptr;
     std::string r;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &chemin))) {
-        bool perte = false;
-        r = etroit(chemin, &perte);
-        // A folder whose name has no form in the program's text cannot be walked by it.
-        if (perte) r.clear();
-    }
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &chemin))) r = etroit(chemin);
     CoTaskMemFree(chemin);
     return r;
 }
