@@ -1,5 +1,8 @@
 // The slideshow loop: the next picture, its captions, the history browsed while paused.
 #include "app/diaporama.h"
+
+#include <algorithm>
+
 #include "catalogue/chemins.h"
 #include "settings/donnees.h"
 #include "show/liste_courante.h"
@@ -48,15 +51,24 @@ void Tdiapo::boucle_diaporama() {
             return;
         }
         Label6.definir_visible(false);
+        montrer_avis_codecs();
         if (rejeu_demande_) {
             rejeu_demande_ = false;
             rejouer_historique();
         }
         while (!touche_appuyee && !relance_demandee_) {
-            if (defilement_actif)
-                montrer_image_suivante();
-            else
+            if (defilement_actif) {
+                if (!montrer_image_suivante()) {
+                    // Nothing can be shown now: the panel, as for an empty catalogue.
+                    defilement_actif = false;
+                    Panel1.definir_visible(true);
+                    montrer_avis_codecs();
+                    p.definir_curseur_ecran(curseur_normal);
+                    return;
+                }
+            } else {
                 parcourir_historique();
+            }
             p.traiter_messages();
         }
     } while (relance_demandee_);
@@ -92,8 +104,11 @@ void Tdiapo::ajouter_historique(const std::string& chemin) {
 void Tdiapo::etape_fichier_rep_courant() {
     Plateforme& p = plateforme;
     std::vector<std::string> lignes;
-    if (!p.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes(p, FICHIER_REP_COURANT, lignes)) return;
-    const std::optional<std::string> suivante = consommer_liste(lignes);
+    if (!p.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes_libres(p, FICHIER_REP_COURANT, lignes)) return;
+    // A name whose file went is passed over: the next one of the list takes its turn.
+    std::optional<std::string> suivante;
+    do suivante = consommer_liste(lignes);
+    while (suivante && !p.fichier_existe(*suivante));
     if (!suivante) {
         p.supprimer_fichier(FICHIER_REP_COURANT);
         return;
@@ -111,34 +126,49 @@ std::string Tdiapo::prevoir_image_suivante() {
                       : suivant_en_ordre(reglages.indice_non_aleatoire, n);
     // A current-directory list still holding names gives the next one instead.
     std::vector<std::string> lignes;
-    if (plateforme.fichier_existe(FICHIER_REP_COURANT) && lire_lignes(plateforme, FICHIER_REP_COURANT, lignes))
+    if (plateforme.fichier_existe(FICHIER_REP_COURANT) && lire_lignes_libres(plateforme, FICHIER_REP_COURANT, lignes))
         if (const std::optional<std::string> suivante = prochaine_de_liste(lignes)) return *suivante;
     return catalogue.chemin(p);
 }
 
-void Tdiapo::montrer_image_suivante() {
-    const int p = indice_suivant();
-    image_courante = catalogue.chemin(p);
-    etape_fichier_rep_courant();
-    ajouter_historique(image_courante);
-    Label5.definir_legende(std::to_string(historique.indice));
-    Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
-    std::string legende;
-    const int titre = RadioGroup_titre_ecran.indice_element();
-    if (titre == 1 || titre == 2) {
-        legende = "(" + std::to_string(p) + "/" + std::to_string(catalogue.nombre()) + ")  " +
-                  dernier_composant(repertoire_de(image_courante));
-        if (titre == 2) legende += " \\ " + nom_de(image_courante);
+bool Tdiapo::montrer_image_suivante() {
+    // A picture gone or of a kind this machine cannot decode is passed over at once; a
+    // catalogue of nothing else ends the search instead of spinning.
+    const int essais = std::min(catalogue.nombre(), 10000) + 2;
+    for (int essai = 0; essai < essais && !catalogue.vide(); ++essai) {
+        const int p = indice_suivant();
+        image_courante = catalogue.chemin(p);
+        etape_fichier_rep_courant();
+        if (!montrable(image_courante)) continue;
+        Chargement c = obtenir_image(image_courante);
+        if (c.issue == IssueChargement::sans_codec) {
+            codec_absent(image_courante);
+            continue;
+        }
+        // Gone while it was decoded ahead or now.
+        if (c.issue == IssueChargement::illisible && !montrable(image_courante)) continue;
+        ajouter_historique(image_courante);
+        Label5.definir_legende(std::to_string(historique.indice));
+        Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
+        std::string legende;
+        const int titre = RadioGroup_titre_ecran.indice_element();
+        if (titre == 1 || titre == 2) {
+            legende = "(" + std::to_string(p) + "/" + std::to_string(catalogue.nombre()) + ")  " +
+                      dernier_composant(repertoire_de(image_courante));
+            if (titre == 2) legende += " \\ " + nom_de(image_courante);
+        }
+        Label1.definir_legende(sans_points(legende, ' '));
+        if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
+        poser_image(std::move(c));
+        // Chosen now, decoded while this one shows.
+        prevoir_suivante();
+        afficher_effet(image_courante);
+        image_precedente = image_courante;
+        Label_repertoire.definir_legende(repertoire_de(image_courante));
+        Label_nom_img.definir_legende(nom_de(image_courante));
+        return true;
     }
-    Label1.definir_legende(sans_points(legende, ' '));
-    if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
-    charger_image(image_courante);
-    // Chosen now, decoded while this one shows.
-    prevoir_suivante();
-    afficher_effet(image_courante);
-    image_precedente = image_courante;
-    Label_repertoire.definir_legende(repertoire_de(image_courante));
-    Label_nom_img.definir_legende(nom_de(image_courante));
+    return false;
 }
 
 void Tdiapo::parcourir_historique() {
@@ -149,7 +179,12 @@ void Tdiapo::parcourir_historique() {
         return;
     }
     if (derniere_touche == VK_GAUCHE || derniere_touche == VK_DROITE) {
-        historique.indice += derniere_touche == VK_GAUCHE ? -1 : 1;
+        const int pas = derniere_touche == VK_GAUCHE ? -1 : 1;
+        // A picture gone since it was shown is stepped over; with none left that way, the
+        // step stays where it was, as at either end.
+        int i = historique.indice + pas;
+        while (i >= 0 && i < n && !plateforme.fichier_existe(historique.lignes[static_cast<size_t>(i)])) i += pas;
+        if (i >= 0 && i < n) historique.indice = i;
         derniere_touche = -10;
     }
     borne(historique.indice, 0, n - 1);
@@ -172,8 +207,9 @@ void Tdiapo::parcourir_historique() {
     else if (titre == 2)
         legende = " [" + std::to_string(historique.indice) + "]  " + image_courante;
     Label1.definir_legende(sans_points(legende, ' '));
+    Chargement c = obtenir_image(image_courante);
     if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
-    charger_image(image_courante);
+    poser_image(std::move(c));
     afficher_effet(image_courante);
     image_precedente = image_courante;
     Label_repertoire.definir_legende(repertoire_de(image_courante));
@@ -189,9 +225,9 @@ void Tdiapo::rejouer_historique() {
     plateforme.definir_curseur_ecran(CURSEUR_AUCUN);
     for (int a = std::max(historique.indice, 0); a < n && !relance_demandee_; ++a) {
         const std::string chemin = historique.lignes[static_cast<size_t>(a)];
-        if (masquee(chemin)) continue;  // hidden while paused
+        if (masquee(chemin) || !montrable(chemin)) continue;  // hidden while paused, or gone
         Label1.definir_legende(sans_points(chemin, ','));
-        charger_image(chemin);
+        poser_image(obtenir_image(chemin));
         afficher_effet(chemin);
         Label_repertoire.definir_legende(repertoire_de(chemin));
         Label_nom_img.definir_legende(nom_de(chemin));

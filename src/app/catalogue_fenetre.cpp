@@ -66,7 +66,7 @@ void Tdiapo::sauver_catalogue() {
 void Tdiapo::charger_catalogue() { catalogue = lire_cache(plateforme); }
 
 void Tdiapo::afficher_annee_et_filtres() {
-    Label_an.definir_legende(annee_affichee(plateforme, image_courante, Label1.legende().empty()));
+    Label_an.definir_legende(annee_affichee(plateforme, image_courante, Label1.legende().empty(), annee_prise_));
     resume_filtres = resume_des_filtres(CheckBox_date_de.coche(), CheckBox_date_a.coche(),
                                         CheckBox_contient.coche(), Edit_contient.texte());
     Label_options.definir_legende(resume_filtres);

@@ -175,7 +175,18 @@ void Tdiapo::quitter() {
         p.supprimer_fichier(FICHIER_MARQUEUR);
         p.supprimer_fichier(FICHIER_REP_COURANT);
     }
-    if (sauver_en_quittant) sauver_parametres();
+    if (sauver_en_quittant) {
+        sauver_parametres();
+    } else if (catalogue_modifie_) {
+        // Pictures found gone leave the cache, so that the next start does not look for them
+        // again; the settings stay as they are on the disk.
+        try {
+            sauver_catalogue();
+            sauver_paquet();
+        } catch (const std::exception&) {
+            // Found gone again at the next start: nothing is lost.
+        }
+    }
     catalogue = {};
     p.montrer_curseur();
     p.terminer(1);

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -234,6 +235,7 @@ public:
     // ---- Settings ----
     void charger_parametres();
     void sauver_parametres();
+    void sauver_paquet();
 
     // ---- Root directories ----
     void Panel_ajout_repClick();
@@ -266,7 +268,10 @@ public:
     void boucle_diaporama();
     void rejouer_historique();
     int indice_suivant();
-    void charger_image(const std::string& chemin);
+    // The picture decoded (or taken from the preload), then put on screen: the captions
+    // that depend on it (its year) are set between the two.
+    Chargement obtenir_image(const std::string& chemin);
+    void poser_image(Chargement c);
     void afficher_effet(const std::string& chemin);
     // Waits `ms` in steps of 100 ms, handling messages after each; a new start of the show
     // cuts it short.
@@ -298,7 +303,8 @@ public:
     void tic_minuterie() { executer([&] { Timer1Timer(); }); }
 
 private:
-    void montrer_image_suivante();
+    // False when no picture can be shown now (all gone, or all set aside).
+    bool montrer_image_suivante();
     void parcourir_historique();
     void ajouter_historique(const std::string& chemin);
     // The current-directory list takes the place of the drawn picture while it lasts.
@@ -336,6 +342,28 @@ private:
     void guider_premier_demarrage();
     bool masquee(const std::string& chemin) const;
     bool sans_chargeur_ = false;  // the picture just loaded is one no loader takes
+    int annee_prise_ = 0;         // of the picture just loaded
+
+    // Pictures that cannot be shown in this run yet stay in the catalogue: the kinds this
+    // machine has no decoder for, and those under a root that went away (a disk pulled
+    // out, a share asleep), looked at again now and then.
+    std::set<std::string> extensions_sans_codec_;
+    std::vector<std::string> racines_absentes_;
+    double racines_revues_ = 0;
+    std::string avis_codecs_;  // what the panel tells of the kinds set aside
+    bool ecartee(const std::string& chemin);
+    // A picture that is not there any more: out of the catalogue (its whole directory when
+    // that went too), and out of the cache at the next save; set aside only when its root
+    // is away.
+    void image_disparue(const std::string& chemin);
+    void codec_absent(const std::string& chemin);
+    // Whether the picture may be shown: there, and not set aside; a picture found gone is
+    // dealt with.
+    bool montrable(const std::string& chemin);
+    void montrer_avis_codecs();
+    // Takes pictures out of the catalogue and of the random deck; the show goes on after
+    // them.
+    void retirer_du_catalogue(const std::vector<int32_t>& positions);
     Prechargeur prechargeur_;
 
     void construire_controles();

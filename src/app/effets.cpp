@@ -42,24 +42,25 @@ void Tdiapo::prevoir_suivante() {
     });
 }
 
-void Tdiapo::charger_image(const std::string& chemin) {
-    Image2.etirer = true;
-    sans_chargeur_ = false;
-    if (!plateforme.fichier_existe(chemin)) {
-        aPanel_sauve_param_et_BD0_et_quitterClick();
-        plateforme.message("fichier " + chemin + " inexistant, réinitialisation de l'index...");
-        return;
-    }
+Chargement Tdiapo::obtenir_image(const std::string& chemin) {
     std::optional<Chargement> c = prechargeur_.prendre(cle_copie(chemin));
     if (!c) c = charger(chemin);
-    switch (c->issue) {
+    annee_prise_ = c->image ? c->image->annee_prise : 0;
+    return std::move(*c);
+}
+
+void Tdiapo::poser_image(Chargement c) {
+    Image2.etirer = true;
+    sans_chargeur_ = false;
+    switch (c.issue) {
         case IssueChargement::image:
-            Image2.definir_image(std::move(c->image));
+            Image2.definir_image(std::move(c.image));
             break;
         case IssueChargement::illisible:
             Image2.definir_image(nullptr);
             break;
         case IssueChargement::sans_chargeur:
+        case IssueChargement::sans_codec:
             // Skipped at once: the previous picture is not left under a new caption.
             sans_chargeur_ = true;
             break;
@@ -78,10 +79,6 @@ void Tdiapo::attendre_ms(int ms) {
 void Tdiapo::afficher_effet(const std::string& chemin) {
     Plateforme& p = plateforme;
     if (Panel1.visible() && !rejeu_en_cours && derniere_touche != TOUCHE_PAS_HISTORIQUE) return;
-    if (!p.fichier_existe(chemin)) {
-        aPanel_sauve_param_et_BD0_et_quitterClick();
-        return;
-    }
     const std::shared_ptr<const ImagePrete> image = Image2.image();
     if (derniere_touche == TOUCHE_PAS_HISTORIQUE) {
         // A step through the history shows the picture whole, in its own proportions.

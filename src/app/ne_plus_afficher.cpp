@@ -2,8 +2,6 @@
 // exclusion file, and the pictures out of the catalogue at once.
 #include "app/diaporama.h"
 
-#include <algorithm>
-
 #include "catalogue/chemins.h"
 #include "catalogue/detecteur.h"
 #include "catalogue/exclusions.h"
@@ -30,17 +28,7 @@ void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
     std::vector<int32_t> partantes;
     for (int i = 0; i < catalogue.nombre(); ++i)
         if (detecteur.trouve_dans(catalogue.chemin(i))) partantes.push_back(i);
-    // The random order's deck goes on without them: no repeat before the rest has come.
-    paquet.retirer(partantes, catalogue.nombre());
-    // In catalogue order the show goes on with the picture after the current one: the
-    // position moves back by the pictures leaving up to it.
-    const auto avant = static_cast<int>(std::upper_bound(partantes.begin(), partantes.end(),
-                                                         reglages.indice_non_aleatoire) - partantes.begin());
-    catalogue.retirer(partantes);
-    if (avant > 0) {
-        reglages.indice_non_aleatoire = std::max(0, reglages.indice_non_aleatoire - avant);
-        Edit_indice_non_aleatoire.definir_texte(std::to_string(reglages.indice_non_aleatoire));
-    }
+    retirer_du_catalogue(partantes);
     masquees_.insert(masquees_.end(), nouveaux.repertoires.begin(), nouveaux.repertoires.end());
     masquees_.insert(masquees_.end(), nouveaux.fichiers.begin(), nouveaux.fichiers.end());
     detecteur_masquees_ = DetecteurMotifs({&masquees_});
@@ -48,12 +36,8 @@ void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
     exclusions.repertoires.insert(exclusions.repertoires.end(), nouveaux.repertoires.begin(),
                                   nouveaux.repertoires.end());
     exclusions.fichiers.insert(exclusions.fichiers.end(), nouveaux.fichiers.begin(), nouveaux.fichiers.end());
-    // Positions drawn ahead point into the old catalogue.
-    selection.garde.reset();
     // The file's older lines, if any, wait for the next scan: its handler says so.
     if (allumer) CheckBox_fic_exclusion.definir_coche(true);
-    Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
-    catalogue_modifie_ = true;
     sauver_en_quittant = true;
 }
 

@@ -209,12 +209,15 @@ void Tdiapo::sauver_parametres() {
         sauver_catalogue();
         catalogue_modifie_ = false;
     }
-    if (paquet.etat().taille > 0) {
-        // A draw made ahead for the next picture and not shown yet is not spent.
-        EtatPaquet e = paquet.etat();
-        if (selection.garde && e.curseur > 0) --e.curseur;
-        ecrire_fichier_sur(p, FICHIER_PAQUET, coder_paquet(e));
-    }
+    sauver_paquet();
+}
+
+void Tdiapo::sauver_paquet() {
+    if (sans_donnees_ || paquet.etat().taille == 0) return;
+    // A draw made ahead for the next picture and not shown yet is not spent.
+    EtatPaquet e = paquet.etat();
+    if (selection.garde && e.curseur > 0) --e.curseur;
+    ecrire_fichier_sur(plateforme, FICHIER_PAQUET, coder_paquet(e));
 }
 
 }  // namespace nocturo

@@ -3,6 +3,7 @@
 
 #include "catalogue/chemins.h"
 #include "util/texte.h"
+#include "util/unicode.h"
 
 namespace nocturo {
 
@@ -46,9 +47,11 @@ bool mots_acceptes(const std::string& repertoire, const std::string& mots) {
 }
 
 std::string annee_du_chemin(const std::string& image) {
-    const std::string n = dernier_composant(repertoire_de(image));
-    std::string m = n;
+    // Positions count characters: the mask holds one mark a character.
+    const std::u32string n = points_de(dernier_composant(repertoire_de(image)));
+    std::string m = utf8_de_points(n);
     masque_chiffres('*', m, '_');
+    const auto morceau = [](const std::u32string& t, size_t p, size_t l) { return utf8_de_points(t.substr(p, l)); };
     const auto trouve = [&](const char* motif, size_t longueur_min, size_t& p) {
         p = m.find(motif);
         return n.size() >= longueur_min && p != std::string::npos;
@@ -56,27 +59,30 @@ std::string annee_du_chemin(const std::string& image) {
     size_t p = 0;
     std::string y;
     if (n.size() >= 6 && m.rfind("******_", 0) == 0)
-        y = siecle_et(n.substr(0, 2));
+        y = siecle_et(morceau(n, 0, 2));
     else if (trouve("**_**_**_", 8, p))
-        y = siecle_et(n.substr(p, 2));
+        y = siecle_et(morceau(n, p, 2));
     else if (trouve("********_", 8, p) || trouve("****_**_**", 10, p))
-        y = n.substr(p, 4);
+        y = morceau(n, p, 4);
     else
-        y = extrait(n, 1, '-').substr(0, 4);
+        y = morceau(points_de(extrait(utf8_de_points(n), 1, '-')), 0, 4);
     sans_lettres(y);
     if (y.empty()) {
+        const std::u32string chemin = points_de(image);
         std::string m2 = image;
         masque_chiffres('*', m2, '_');
         p = m2.find("****_**_**");
-        if (image.size() >= 10 && p != std::string::npos) y = image.substr(p, 4);
+        if (chemin.size() >= 10 && p != std::string::npos) y = morceau(chemin, p, 4);
     }
     return y;
 }
 
-std::string annee_affichee(Fichiers& fichiers, const std::string& image, bool titre_vide) {
+std::string annee_affichee(Fichiers& fichiers, const std::string& image, bool titre_vide, int annee_prise) {
     std::string y;
     if (!titre_vide) y = annee_du_chemin(image);
-    if (y.find("20") == std::string::npos) y = texte_annee(annee_creation_fichier(fichiers, image));
+    // The file's creation is, on most machines, the day the photo was copied there.
+    if (y.find("20") == std::string::npos)
+        y = annee_prise > 0 ? texte_annee(annee_prise) : texte_annee(annee_creation_fichier(fichiers, image));
     return y;
 }
 

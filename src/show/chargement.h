@@ -22,6 +22,7 @@ enum class IssueChargement {
     image,          // ready to show
     illisible,      // a known kind that could not be decoded: nothing to show
     sans_chargeur,  // no loader takes the name (a sidecar file, a film): skipped
+    sans_codec,     // a kind this machine has no decoder for
 };
 
 struct Chargement {

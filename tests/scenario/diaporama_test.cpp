@@ -2,66 +2,14 @@
 // and replay, the mouse, the current-directory list, bad files, preloading, re-entry.
 #include <gtest/gtest.h>
 
-#include "catalogue/cache.h"
-
 #include <map>
 #include <set>
 
-#include "sim/images_simulees.h"
-#include "sim/scenario.h"
+#include "scenario/diaporama_outils.h"
 #include "util/fichiers.h"
 
 namespace nocturo::test {
 namespace {
-
-constexpr int TOUCHE_A = 65;
-const std::string PHOTOS = "C:\\Photos";
-
-std::string photo(int i) { return PHOTOS + "\\p" + std::to_string(i) + ".jpg"; }
-
-// What the window showed, picture after picture: when Image2 got it, the caption above it
-// and the bounds it was last given.
-struct Vue {
-    double ms;
-    std::string legende;
-    Bornes cadre;
-    const ImagePrete* image;
-};
-
-// A window over `n` pictures of 4000 × 3000 in C:\Photos, in catalogue order from the
-// first, with the settings lines given; the cache is ready so that the show starts at once.
-class Diaporama : public ::testing::Test {
-protected:
-    void preparer(int n, const std::vector<std::string>& parametres = {}, Taille taille = {4000, 3000}) {
-        Catalogue c;
-        for (int i = 0; i < n; ++i) {
-            m.creer_fichier(photo(i), jpeg_simule(taille.largeur, taille.hauteur, 0, 0x102030 + static_cast<uint32_t>(i)));
-            c.ajouter(PHOTOS, "p" + std::to_string(i) + ".jpg");
-        }
-        m.creer_fichier(FICHIER_REPERTOIRES, PHOTOS + "\r\n");
-        m.creer_fichier(FICHIER_HISTORIQUE, photo(0) + "\r\n");  // not a first start
-        std::vector<std::string> lignes = {"CheckBox_rnd.Checked = false",
-                                           "indice_non_aleatoire = " + std::to_string(n - 1)};
-        lignes.insert(lignes.end(), parametres.begin(), parametres.end());
-        ecrire_lignes(m, FICHIER_PARAMETRES, lignes);
-        ecrire_cache(c, m);
-        d.forme.sur_modification = [this](Controle* c) {
-            if (c != &d.Image2 || !d.Image2.image()) return;
-            if (vues.empty() || vues.back().image != d.Image2.image().get())
-                vues.push_back({m.ms, d.Label1.legende(), {}, d.Image2.image().get()});
-            vues.back().cadre = d.Image2.bornes();
-        };
-    }
-    // The pictures shown, from the history, after the line the file gave.
-    std::vector<std::string> montrees() const {
-        return {d.historique.lignes.begin() + 1, d.historique.lignes.end()};
-    }
-
-    Scenario s;
-    Tdiapo& d = *s.diapo;
-    PlateformeSimulee& m = s.machine;
-    std::vector<Vue> vues;
-};
 
 TEST_F(Diaporama, EffetZeroTroisImagesAjusteesChacuneUneSeconde) {
     preparer(3);
@@ -259,15 +207,6 @@ TEST_F(Diaporama, FichiersSansChargeurSautesIllisiblesEnRougeDeuxSecondes) {
     EXPECT_LT(rouge->first, 100);
     EXPECT_GE(m.ms, 2000);
     EXPECT_TRUE(m.messages.empty());
-}
-
-TEST_F(Diaporama, UneImageDisparueDepuisLeCatalogueReinitialiseEtQuitte) {
-    preparer(2);
-    m.supprimer_fichier(photo(1));
-    EXPECT_EQ(s.demarrer(), 1);
-    EXPECT_FALSE(m.fichier_existe(FICHIER_MARQUEUR));  // the next start rebuilds the catalogue
-    EXPECT_EQ(decouper_lignes(m.contenu(FICHIER_PARAMETRES)).size(), 37u);
-    EXPECT_EQ(montrees(), (std::vector<std::string>{photo(0), photo(1)}));
 }
 
 TEST_F(Diaporama, OrdreAleatoireParGroupesDeTirages) {

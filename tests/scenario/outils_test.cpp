@@ -40,9 +40,14 @@ TEST_F(Outils, CopierDeuxFoisVersLAlbumACreeLAlbumEtRemplace) {
 }
 
 TEST_F(Outils, UneCopieManqueeLeDitEtNeChangeRien) {
-    m.supprimer_fichier(IMAGE);  // gone since it was shown
+    m.panne = [](const std::string& etape, const std::string&) { return etape == "copier"; };
     d.Button_album_B.cliquer();
     EXPECT_EQ(m.messages, Lignes{"La copie vers C:\\Nocturo\\B\\2014-10 Avignon-IMG_0001.JPG a échoué : Le support est plein."});
+    m.panne = nullptr;
+    m.messages.clear();
+    m.supprimer_fichier(IMAGE);  // gone since it was shown
+    d.Button_album_B.cliquer();
+    EXPECT_EQ(m.messages, Lignes{"L'image " + IMAGE + " n'existe plus : elle n'a pas été copiée."});
     d.image_courante.clear();
     d.Button_album_B.cliquer();  // nothing shown yet: nothing to copy
     EXPECT_EQ(m.messages.size(), 1u);

@@ -2,6 +2,8 @@
 // reads them, the renaming of dated names, the test pictures' file form.
 #include <gtest/gtest.h>
 
+#include "util/unicode.h"
+
 #include "sim/plateforme_simulee.h"
 #include "tools/albums.h"
 #include "tools/images_test.h"
@@ -33,10 +35,45 @@ TEST(Albums, CopieAvecAlbumCreeEtEchecDit) {
     EXPECT_EQ(m.contenu("C:\\Nocturo\\A\\x-a.jpg"), "image");
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\a.jpg", "C:\\Nocturo\\A"), "");  // replaced
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\absente.jpg", "C:\\Nocturo\\A"),
-              "La copie vers C:\\Nocturo\\A\\x-absente.jpg a échoué : Le support est plein.");
+              "L'image D:\\P\\x\\absente.jpg n'existe plus : elle n'a pas été copiée.");
+    m.panne = [](const std::string& etape, const std::string&) { return etape == "copier"; };
+    EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\a.jpg", "C:\\Nocturo\\A"),
+              "La copie vers C:\\Nocturo\\A\\x-a.jpg a échoué : Le support est plein.");
+    m.panne = nullptr;
     // One level only: an album under a missing directory is not made.
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\a.jpg", "C:\\Manque\\Album"),
               "Impossible de créer l'album C:\\Manque\\Album : Le support est plein.");
+}
+
+TEST(Albums, LeNomDeLaCopieTientDansLaLimiteDuSysteme) {
+    const auto unites = [](const std::string& t) { return utf16_de_utf8(t).size(); };
+    const std::string long_nom = std::string(251, 'n') + ".jpg";
+    const std::string emojis = [] {
+        std::string e;
+        for (int i = 0; i < 130; ++i) e += "🎂";
+        return e;
+    }();
+    const struct {
+        const char* quoi;
+        std::string image, attendu;
+    } cas[] = {
+        {"court: tel quel", "D:\\Фото\\Москва\\Прогулка.jpg", "Москва-Прогулка.jpg"},
+        {"le répertoire cède d'abord", "D:\\" + std::string(200, 'r') + "\\" + std::string(96, 'n') + ".jpg",
+         std::string(154, 'r') + "-" + std::string(96, 'n') + ".jpg"},
+        {"un nom de 255 garde son extension", "D:\\x\\" + long_nom, std::string(251, 'n') + ".jpg"},
+        // 151 units left for the directory: the 76th emoji would be cut in two.
+        {"une paire de substitution n'est pas coupée", "D:\\" + emojis + "\\" + std::string(99, 'n') + ".jpg",
+         [&] {
+             std::string e;
+             for (int i = 0; i < 75; ++i) e += "🎂";
+             return e;
+         }() + "-" + std::string(99, 'n') + ".jpg"},
+    };
+    for (const auto& c : cas) {
+        const std::string cible = cible_album(c.image, "C:\\A");
+        EXPECT_EQ(cible, "C:\\A\\" + c.attendu) << c.quoi;
+        EXPECT_LE(unites(cible.substr(5)), 255u) << c.quoi;
+    }
 }
 
 // A command line split into arguments as CommandLineToArgvW does: the program name ends
