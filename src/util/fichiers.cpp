@@ -5,6 +5,7 @@
 #include "util/erreurs.h"
 #include "util/unicode.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace nocturo {
@@ -73,7 +74,12 @@ std::vector<std::string> lignes_libres(std::string_view octets) {
 
 std::string octets_de_texte(std::string_view texte) {
     std::string r;
-    if (vers_1252(texte, r)) return r;
+    // A line whose Windows-1252 bytes would pass for UTF-8 ("Ã©") is written in UTF-8 too,
+    // so that a reader without the mark cannot take it for something else.
+    if (vers_1252(texte, r) && std::ranges::all_of(decouper_lignes(r), [](const std::string& l) {
+            return ascii_seul(l) || !utf8_valide(l);
+        }))
+        return r;
     return MARQUE_UTF8 + std::string(texte);
 }
 

@@ -21,7 +21,7 @@ std::string texte_de_fichier(std::string_view octets);
 // as Windows-1252, so that lines added by different editors all read right.
 std::vector<std::string> lignes_libres(std::string_view octets);
 // Windows-1252 when every character has a form there, so that earlier versions read the
-// file too; else UTF-8 after a byte-order mark.
+// file too; else UTF-8 after a byte-order mark. Either reader above reads it back as it was.
 std::string octets_de_texte(std::string_view texte);
 inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 // The bytes of a file from elsewhere with `lignes` added at its end, in the file's own

@@ -26,6 +26,7 @@ import scenarios_panneaux  # noqa: F401
 import scenarios_manuel  # noqa: F401
 import scenarios_apercu  # noqa: F401
 import scenarios_profond  # noqa: F401
+import scenarios_bibliotheque  # noqa: F401
 
 
 def demarrer(dossier):

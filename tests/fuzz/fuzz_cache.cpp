@@ -30,17 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     }
     EXIGER(f.premier_present && f.second_present);
 
-    const std::vector<std::string> repertoires = decouper_lignes(f.premier);
+    const std::vector<std::string> repertoires = decouper_lignes(texte_de_fichier(f.premier));
     EXIGER(c.repertoires() == repertoires);
-    EXIGER(f.second.size() % TAILLE_ENREGISTREMENT == 0);
-    EXIGER(static_cast<size_t>(c.nombre()) == f.second.size() / TAILLE_ENREGISTREMENT);
     std::vector<std::string> chemins;
     for (int32_t i = 0; i < c.nombre(); ++i) {
-        const EntreeImage& e = c.images()[static_cast<size_t>(i)];
-        EXIGER(e.indice_rep >= 0 && static_cast<size_t>(e.indice_rep) < repertoires.size());
-        EXIGER(e.longueur <= LONGUEUR_NOM_MAX);
+        const int32_t l = c.indice_rep(i);
+        EXIGER(l >= 0 && static_cast<size_t>(l) < repertoires.size());
+        EXIGER(c.nom(i).size() <= OCTETS_NOM_MAX);
         const std::string chemin = c.chemin(i);
-        EXIGER(chemin == repertoires[static_cast<size_t>(e.indice_rep)] + "\\" + e.nom());
+        EXIGER(chemin == repertoires[static_cast<size_t>(l)] + "\\" + std::string(c.nom(i)));
         chemins.push_back(chemin);
     }
 

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
         EXIGER(h.lignes == avant.lignes && h.indice == avant.indice && h.recentes == avant.recentes);
         return 0;
     }
-    const std::vector<std::string> toutes = decouper_lignes(contenu);
+    const std::vector<std::string> toutes = decouper_lignes(texte_de_fichier(contenu));
     EXIGER(h.lignes == dernieres_lignes(toutes, NB_HISTORIQUE_SAUVE));
     EXIGER(h.lignes.size() <= static_cast<size_t>(NB_HISTORIQUE_SAUVE) && !h.lignes.empty());
     EXIGER(std::vector<std::string>(h.recentes.begin(), h.recentes.end()) == h.lignes);

@@ -13,7 +13,8 @@
 using namespace nocturo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-    const std::vector<std::string> origine = decouper_lignes(fuzz::octets(donnees, taille));
+    // As another program writes it, then written back and read again as the window does.
+    const std::vector<std::string> origine = lignes_libres(fuzz::octets(donnees, taille));
     fuzz::FichiersMemoire p;
     ecrire_lignes(p, FICHIER_REP_COURANT, origine);
 
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     // pictures go through the file, the rest of the list in memory.
     constexpr size_t PAR_LE_FICHIER = 3;
     std::vector<std::string> lignes;
-    EXIGER(lire_lignes(p, FICHIER_REP_COURANT, lignes) && lignes == origine);
+    EXIGER(lire_lignes_libres(p, FICHIER_REP_COURANT, lignes) && lignes == origine);
     size_t pris = 0;
     while (true) {
         const std::optional<std::string> annoncee = prochaine_de_liste(lignes);

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     Racines racines = avant;
     lire_racines(p, racines);
 
-    const std::vector<std::string> chemins = f.premier_present ? decouper_lignes(f.premier) : std::vector<std::string>();
-    const std::vector<std::string> marques = f.second_present ? decouper_lignes(f.second) : std::vector<std::string>();
+    const std::vector<std::string> chemins = f.premier_present ? decouper_lignes(texte_de_fichier(f.premier)) : std::vector<std::string>();
+    const std::vector<std::string> marques = f.second_present ? decouper_lignes(texte_de_fichier(f.second)) : std::vector<std::string>();
     if (f.premier_present) {
         EXIGER(racines.size() == chemins.size());
     } else {

@@ -75,6 +75,9 @@ TEST(FichiersTexte, UnFichierDuProgrammeSeLitDansSesDeuxFormes) {
     EXPECT_EQ(octets_de_texte("C:\\Été"), "C:\\\xC9t\xE9");
     EXPECT_EQ(octets_de_texte("C:\\Фото"), "\xEF\xBB\xBF" "C:\\Фото");
     EXPECT_EQ(texte_de_fichier(octets_de_texte("C:\\生日 🎂\r\n")), "C:\\生日 🎂\r\n");
+    // Text whose Windows-1252 bytes would read as UTF-8 goes in UTF-8, for every reader.
+    EXPECT_EQ(octets_de_texte("C:\\Ã©\r\nC:\\été\r\n"), MARQUE_UTF8 + "C:\\Ã©\r\nC:\\été\r\n");
+    EXPECT_EQ(lignes_libres(octets_de_texte("C:\\Ã©\r\n")), std::vector<std::string>{"C:\\Ã©"});
 }
 
 TEST(FichiersTexte, UnFichierDAilleursSeLitDansToutesSesFormes) {
