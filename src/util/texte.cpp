@@ -48,6 +48,9 @@ std::string sans_accents(const std::string& texte) {
         }
         i = j;
         if (!accentuee && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
+        // Letters Windows-1252 never had (Cyrillic, Greek...) fold their case too, so that
+        // "москва" finds "Москва"; the others fold as they always did.
+        if (c > 0xFF && !point_en_1252(c)) c = majuscule_de(c);
         if (c == ' ' || c == '-') continue;
         const size_t p = ACCENTS.find(c);
         if (p != std::u32string_view::npos)

@@ -9,7 +9,8 @@ namespace nocturo {
 
 class Dialogues;
 
-// ASCII letters upper-cased, spaces and '-' dropped, accented letters made plain.
+// ASCII letters upper-cased, spaces and '-' dropped, accented letters made plain; letters
+// beyond Windows-1252 (Cyrillic, Greek...) upper-cased.
 std::string sans_accents(const std::string& texte);
 // Every digit becomes `chiffre`, every other character `autre`; one `autre` is appended.
 void masque_chiffres(char chiffre, std::string& texte, char autre);

@@ -135,6 +135,8 @@ bool vers_1252(std::string_view texte, std::string& sortie) {
     return true;
 }
 
+bool point_en_1252(char32_t point) { return octet_1252(point) >= 0; }
+
 bool tient_en_1252(std::string_view texte) {
     for (size_t i = 0; i < texte.size();)
         if (octet_1252(point_suivant(texte, i)) < 0) return false;

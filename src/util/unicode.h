@@ -16,6 +16,7 @@ std::string utf8_de_1252(std::string_view texte);
 // False, and `sortie` incomplete, when a character has no Windows-1252 form.
 bool vers_1252(std::string_view texte, std::string& sortie);
 bool tient_en_1252(std::string_view texte);
+bool point_en_1252(char32_t point);
 
 // Every byte belongs to a well-formed UTF-8 sequence (surrogates in their three-byte form
 // included, as utf8_de_utf16 writes them).

@@ -15,8 +15,11 @@ namespace nocturo::test {
 namespace {
 
 constexpr int TOUCHE_A = 65;
-const std::vector<std::string> PHOTOS = {"C:\\Photos\\a\\p0.jpg", "C:\\Photos\\a\\p1.jpg", "C:\\Photos\\a\\p2.jpg",
-                                         "C:\\Photos\\a\\p3.jpg", "C:\\Photos\\b\\q0.jpg", "C:\\Photos\\b\\q1.jpg"};
+// Names of other scripts and of any length are hidden as the others are.
+const std::vector<std::string> PHOTOS = {
+    "C:\\Photos\\Москва 🎂\\東京タワーの夜景 vu depuis la terrasse de l'hôtel avec toute la famille, été 2019.jpg",
+    "C:\\Photos\\Москва 🎂\\Прогулка.jpg",
+    "C:\\Photos\\a\\p0.jpg", "C:\\Photos\\a\\p1.jpg", "C:\\Photos\\a\\p2.jpg", "C:\\Photos\\a\\p3.jpg"};
 
 uint32_t couleur(size_t i) { return 0x203040 + 0x10 * static_cast<uint32_t>(i); }
 

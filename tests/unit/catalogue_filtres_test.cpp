@@ -52,6 +52,11 @@ TEST(FiltreMots, UnMotSuffitDansLeDernierComposant) {
         {"C:\\Photos\\x", "-", false},                  // an empty word matches nothing
         {"C:\\Photos\\x", "", false},
         {"Avignon", "avignon", true},
+        {"C:\\Фото\\Москва 2019", "москва", true},  // other scripts, any case
+        {"C:\\Фото\\Москва 2019", "питер", false},
+        {"C:\\Photos\\東京 2019", "東京", true},
+        {"C:\\Photos\\E\xCC\x81te\xCC\x81 a\xCC\x80 Arles", "été", false},  // as "Été" is not "été"
+        {"C:\\Photos\\e\xCC\x81te\xCC\x81 a\xCC\x80 Arles", "été", true},   // marks of their own
     };
     for (const auto& c : cas) EXPECT_EQ(mots_acceptes(c.repertoire, c.mots), c.attendu) << c.repertoire << " / " << c.mots;
 }

@@ -123,7 +123,7 @@ std::vector<std::string> argv_de(const std::string& ligne) {
 TEST(Visionneuse, LignesRelueParLesReglesDeWindows) {
     const std::string xnview = "C:\\Program Files (x86)\\XnView\\XnView.exe";
     const struct {
-        const char* cible;
+        std::string cible;
         bool diaporama;
     } cas[] = {
         {"C:\\Photos\\2005-12-31 avg", false},
@@ -134,6 +134,8 @@ TEST(Visionneuse, LignesRelueParLesReglesDeWindows) {
         {"C:\\Photos\\a  b\\\\", false},
         {"C:\\Photos\\2005-12-31 avg", true},
         {"D:\\", true},
+        {"C:\\Фото\\Москва 🎂\\東京タワー " + std::string(200, 'n') + ".jpg", false},  // any script, any length
+        {"C:\\Фото\\Москва 🎂", true},
     };
     for (const auto& c : cas) {
         const std::string l = ligne_visionneuse(xnview, c.cible, c.diaporama);

@@ -5,6 +5,8 @@
 #include "show/image_prete.h"
 #include "show/reduction.h"
 #include "show/souris.h"
+#include "settings/donnees.h"
+#include "sim/plateforme_simulee.h"
 
 namespace nocturo::test {
 namespace {
@@ -31,6 +33,23 @@ TEST(Historique, AjouteJusquALaCapaciteEnsuiteTourne) {
     EXPECT_EQ(h.recentes.back(), "399");
     EXPECT_EQ(dernieres_lignes({"1", "2", "3"}, 2), (std::vector<std::string>{"2", "3"}));
     EXPECT_EQ(dernieres_lignes({"1"}, 300), (std::vector<std::string>{"1"}));
+}
+
+TEST(Historique, SonFichierGardeLesNomsDeTouteEcriture) {
+    PlateformeSimulee m;
+    m.creer_repertoire_complet("C:\\Nocturo");
+    const std::vector<std::string> francais = {"C:\\Photos\\Été\\a.jpg", "C:\\Photos\\" + std::string(120, 'n') + ".jpg"};
+    const std::vector<std::string> monde = {"C:\\Фото\\Прогулка.jpg", "C:\\東京\\🎂.png"};
+    for (const auto* lignes : {&francais, &monde}) {
+        Historique h;
+        for (const std::string& l : *lignes) h.ajouter(l);
+        ecrire_historique(m, h);
+        // Windows-1252 as before when it can, so that an earlier version reads it too.
+        EXPECT_EQ(m.contenu(FICHIER_HISTORIQUE).starts_with("\xEF\xBB\xBF"), lignes == &monde);
+        Historique relu;
+        ASSERT_TRUE(lire_historique(m, relu));
+        EXPECT_EQ(relu.lignes, *lignes);
+    }
 }
 
 TEST(Souris, VitesseLateraleSeulement) {
