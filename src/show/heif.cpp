@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,9 +18,10 @@ constexpr size_t PROPRIETES_MAX = 4096;
 constexpr size_t ITEMS_EXIF_MAX = 16;
 constexpr uint64_t SANS_FIN = Octets::SANS_FIN;
 
-// A box of a view: its type and where its content lies in that view.
+// A box of a view: its type and where its content lies in that view. The type is its own
+// copy: the bytes it was read from may be gone.
 struct Boite {
-    std::string_view type;
+    std::string type;
     uint64_t contenu = 0, longueur = 0;
     uint64_t fin() const { return contenu + longueur; }
 };
@@ -36,7 +38,7 @@ std::optional<Boite> boite_a(const Octets& o, uint64_t p) {
         taille = o.taille() - p;  // the last box: to the end of its container
     }
     if (taille < entete || taille > o.taille() - p) return std::nullopt;
-    return Boite{type, p + entete, taille - entete};
+    return Boite{std::string(type), p + entete, taille - entete};
 }
 
 // A full box's version, its content after version and flags, and its flags.
@@ -285,7 +287,7 @@ MetaHeif lire_meta_heif(const Octets& meta) {
     if (pitm->version == 0) primaire = primaire16;
 
     if (ipco && ipma) {
-        std::vector<std::pair<std::string_view, Octets>> proprietes;
+        std::vector<std::pair<std::string, Octets>> proprietes;
         parcourir(*ipco, 0, [&](const Boite& b, const Octets& c) {
             proprietes.emplace_back(b.type, c);
             return proprietes.size() < PROPRIETES_MAX;
