@@ -163,7 +163,9 @@ int main(int argc, char** argv) {
 
     Taille propre{};
     Pixels essai;
-    if (p.decoder(chemin, FormatImage::jpeg, [&](Taille t) { return propre = t; }, essai) != IssueDecodage::decodee) {
+    // Asked small: a picture over PIXELS_MAX is refused whole, and shown through a copy.
+    if (p.decoder(chemin, FormatImage::jpeg, [&](Taille t) { propre = t; return Taille{1, 1}; }, essai) !=
+        IssueDecodage::decodee) {
         std::fprintf(stderr, "%s : illisible\n", chemin.c_str());
         return 1;
     }
