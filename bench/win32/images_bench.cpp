@@ -163,7 +163,9 @@ int main(int argc, char** argv) {
 
     Taille propre{};
     Pixels essai;
-    if (!p.decoder(chemin, FormatImage::jpeg, [&](Taille t) { return propre = t; }, essai)) {
+    // Asked small: a picture over PIXELS_MAX is refused whole, and shown through a copy.
+    if (p.decoder(chemin, FormatImage::jpeg, [&](Taille t) { propre = t; return Taille{1, 1}; }, essai) !=
+        IssueDecodage::decodee) {
         std::fprintf(stderr, "%s : illisible\n", chemin.c_str());
         return 1;
     }
@@ -185,7 +187,8 @@ int main(int argc, char** argv) {
     for (const auto& [quoi, cible] : {std::pair{"remplissage", pour_remplir}, std::pair{"zoom", pour_zoomer}}) {
         const double ms = mesurer(n, [&, cible = cible] {
             Pixels sortie;
-            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return cible; }, sortie);
+            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return cible; }, sortie) ==
+                   IssueDecodage::decodee;
         });
         ligne(("(b) decodeur pour le " + std::string(quoi) + " " + std::to_string(cible.largeur) + "x" +
                std::to_string(cible.hauteur)).c_str(),
@@ -195,7 +198,8 @@ int main(int argc, char** argv) {
         // The decoder handed the same picture each time, as a caller that keeps its buffer.
         Pixels gardee;
         const double ms = mesurer(n, [&] {
-            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return pour_zoomer; }, gardee);
+            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return pour_zoomer; }, gardee) ==
+                   IssueDecodage::decodee;
         });
         ligne("    le meme dans la memoire du decodage precedent", ms, a);
     }

@@ -356,7 +356,10 @@ private:
     // that went too), and out of the cache at the next save; set aside only when its root
     // is away.
     void image_disparue(const std::string& chemin);
-    void codec_absent(const std::string& chemin);
+    // A picture this machine has no codec for: its kind set aside for this run, and told
+    // of once in the panel. False when the name does not tell the kind (that one alone is
+    // passed over).
+    bool codec_absent(const std::string& chemin);
     // Whether the picture may be shown: there, and not set aside; a picture found gone is
     // dealt with.
     bool montrable(const std::string& chemin);

@@ -12,14 +12,6 @@ namespace nocturo {
 
 namespace {
 
-// The extension of Windows that decodes a kind, as the Microsoft Store names it.
-std::string extension_windows(const std::string& extension) {
-    if (extension == ".heic" || extension == ".heif") return "Extensions d'image HEIF";
-    if (extension == ".webp") return "Extensions d'image Webp";
-    if (extension == ".avif") return "Extension AV1 Video";
-    return {};
-}
-
 // Absent roots are looked at again after this long: a disk plugged back, a share awake.
 constexpr double REVUE_RACINES_JOURS = 30.0 / 86400;
 
@@ -100,22 +92,27 @@ bool Tdiapo::montrable(const std::string& chemin) {
     return false;
 }
 
-void Tdiapo::codec_absent(const std::string& chemin) {
+bool Tdiapo::codec_absent(const std::string& chemin) {
     const std::string extension = extension_de(chemin);
-    if (!extensions_sans_codec_.insert(extension).second) return;
+    std::string module = extension_windows(extension);
+    // A name that lies about its kind (a WebP called .jpg) sets aside that picture alone,
+    // never every picture of its extension.
+    if (module.empty() && extension != ".jxr" && extension != ".wdp") return false;
+    if (!extensions_sans_codec_.insert(extension).second) return true;
     int n = 0;
     for (int32_t i = 0; i < catalogue.nombre(); ++i)
         if (extension_de(std::string(catalogue.nom(i))) == extension) ++n;
-    const std::string module = extension_windows(extension);
+    // A HEIF holds HEVC pictures, whose codec is a second extension.
+    if (extension == ".heic" || extension == ".heif") module += " » et « Extensions vidéo HEVC";
     std::string sorte = extension.substr(1);
     for (char& c : sorte)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
     const std::string ligne =
-        std::to_string(n) + (n > 1 ? " images " : " image ") + sorte + (n > 1 ? " mises" : " mise") +
-        " de côté : " +
+        std::to_string(n) + (n > 1 ? " images " : " image ") + sorte + (n > 1 ? " mises" : " mise") + " de côté : " +
         (module.empty() ? "Windows ne sait pas lire ce format sur cet ordinateur."
                         : "pour les voir, installez « " + module + " » depuis le Microsoft Store.");
     avis_codecs_ += (avis_codecs_.empty() ? "" : "\n") + ligne;
+    return true;
 }
 
 void Tdiapo::montrer_avis_codecs() {

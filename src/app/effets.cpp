@@ -33,7 +33,8 @@ void Tdiapo::prevoir_suivante() {
     if (catalogue.vide()) return;
     // Chosen ahead whether or not it is decoded ahead: the draws stay the same either way.
     const std::string chemin = prevoir_image_suivante();
-    if (!prechargement_actif) return;
+    // A kind set aside is not opened again.
+    if (!prechargement_actif || ecartee(chemin)) return;
     const Taille e = ecran();
     const ReglagesEffet r = reglages_effet();
     Plateforme* p = &plateforme;

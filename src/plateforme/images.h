@@ -23,21 +23,36 @@ struct Pixels {
     bool vide() const { return largeur <= 0 || hauteur <= 0; }
 };
 
-enum class FormatImage { jpeg, bitmap, icone, metafichier };
+// The kinds of picture the program loads; all but metafiles go through the system's imaging
+// component, which may lack a codec for some of them (WebP, HEIF, AVIF come with extensions).
+enum class FormatImage { jpeg, bitmap, icone, metafichier, png, gif, tiff, webp, heif, avif, jpeg_xr };
 
-// A picture larger than this is refused before anything is allocated for it.
+// The most pixels one buffer of the program's own holds: a picture decoded whole, its ready
+// copy, a text picture (400 MB at four bytes a pixel). A larger picture is read in bands
+// straight into its smaller copy, never whole into the program's memory.
 constexpr int64_t PIXELS_MAX = 100'000'000;
+// The most pixels a file may claim, checked before any decoder of the system sees it: some
+// decoders (Wine's) hold the whole picture themselves at three or four bytes a pixel. A
+// 200-megapixel phone photo passes.
+constexpr int64_t PIXELS_SOURCE_MAX = 250'000'000;
+
+enum class IssueDecodage {
+    decodee,     // the pixels are in the output
+    illisible,   // damaged, of another kind than the one asked, empty or too large
+    sans_codec,  // the system has no decoder for the kind on this machine
+};
 
 class Images {
 public:
     virtual ~Images() = default;
-    // Decodes the file. `voulue` is asked, with the picture's own size (as stored, before any
-    // turning), for the size the program needs; the result may be any size from that one up
-    // to the own size (a JPEG decoder shrinks only by halves on the way), and a metafile is
-    // drawn at exactly that size. False when the file cannot be decoded, is of another
-    // format, is empty or is over PIXELS_MAX. May be called from a worker thread.
-    virtual bool decoder(const std::string& chemin, FormatImage format,
-                         const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) = 0;
+    // Decodes the file, of the kind given, its first frame. `voulue` is asked, with the
+    // picture's own size (as stored, before any turning), for the size the program needs; the
+    // result may be any size from that one up to the own size (a JPEG decoder shrinks only by
+    // halves on the way), and a metafile is drawn at exactly that size. Transparent parts are
+    // drawn over black. A file claiming more than PIXELS_SOURCE_MAX is refused unopened, a
+    // result over PIXELS_MAX too. May be called from a worker thread.
+    virtual IssueDecodage decoder(const std::string& chemin, FormatImage format,
+                                  const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) = 0;
     // A white picture of size `taille` with `texte` in black in the font given (its size in
     // points), placed at half the free width and half the free height. False when the text
     // cannot be drawn.

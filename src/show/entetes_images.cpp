@@ -3,14 +3,29 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstring>
+#include <string>
+
+#include "show/heif.h"
 
 namespace nocturo {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 // A JPEG whose frame header is not among its first segments is not worth looking for.
 constexpr int SEGMENTS_MAX = 512;
 constexpr int ENTREES_ICONE_MAX = 256;
+// A GIF's first picture comes after its extensions: comments, loop counts, XMP, each in
+// sub-blocks of at most 255 bytes. So many of them before a picture is no GIF worth showing.
+constexpr int SOUS_BLOCS_GIF_MAX = 4096;
+// The width and height come first in a TIFF directory; a JPEG XR's after a dozen others.
+constexpr uint32_t ENTREES_TIFF_MAX = 1024;
+// A HEIF's 'meta' box says where its items lie: a few kilobytes, some dozens for a photo
+// made of tiles. Larger, it is not read.
+constexpr uint64_t META_HEIF_MAX = 1 << 20;
+constexpr uint8_t SIGNATURE_PNG[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
 uint32_t gros_boutiste(const uint8_t* o, int n) {
     uint32_t v = 0;
@@ -100,9 +115,8 @@ std::optional<Taille> taille_icone(const LireOctets& lire) {
         // The picture inside says its own size, which may be anything: a PNG in its first
         // chunk, a bitmap in its header (twice the height: the mask follows the colours).
         std::array<uint8_t, 24> dedans;
-        static constexpr uint8_t signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
         if (lire_exact(lire, petit_boutiste(&entree[12], 4), dedans)) {
-            if (std::equal(std::begin(signature), std::end(signature), dedans.begin()))
+            if (std::equal(std::begin(SIGNATURE_PNG), std::end(SIGNATURE_PNG), dedans.begin()))
                 t = {cote(gros_boutiste(&dedans[16], 4)), cote(gros_boutiste(&dedans[20], 4))};
             else if (petit_boutiste(&dedans[0], 4) >= 16)
                 t = {std::max(t.largeur, cote(static_cast<int32_t>(petit_boutiste(&dedans[4], 4)))),
@@ -115,6 +129,122 @@ std::optional<Taille> taille_icone(const LireOctets& lire) {
         }
     }
     return plus_grande;
+}
+
+std::optional<Taille> taille_png(const LireOctets& lire) {
+    std::array<uint8_t, 24> e;  // signature, then the first chunk, which must be IHDR
+    if (!lire_exact(lire, 0, e) || !std::equal(std::begin(SIGNATURE_PNG), std::end(SIGNATURE_PNG), e.begin()) ||
+        std::memcmp(&e[12], "IHDR", 4) != 0)
+        return std::nullopt;
+    return Taille{cote(gros_boutiste(&e[16], 4)), cote(gros_boutiste(&e[20], 4))};
+}
+
+std::optional<Taille> taille_gif(const LireOctets& lire) {
+    std::array<uint8_t, 13> e;  // signature, logical screen
+    if (!lire_exact(lire, 0, e) || (std::memcmp(e.data(), "GIF87a", 6) != 0 && std::memcmp(e.data(), "GIF89a", 6) != 0))
+        return std::nullopt;
+    const Taille ecran{static_cast<int>(petit_boutiste(&e[6], 2)), static_cast<int>(petit_boutiste(&e[8], 2))};
+    uint64_t p = 13;
+    if (e[10] & 0x80) p += uint64_t{3} << ((e[10] & 7) + 1);  // the global colour table
+    int sous_blocs = 0;
+    while (true) {
+        std::array<uint8_t, 1> bloc;
+        if (!lire_exact(lire, p, bloc)) return std::nullopt;
+        if (bloc[0] == 0x2C) {
+            // The first picture's place and size; the decoder's first frame is that picture.
+            std::array<uint8_t, 9> image;
+            if (!lire_exact(lire, p + 1, image)) return std::nullopt;
+            return Taille{std::max(ecran.largeur, static_cast<int>(petit_boutiste(&image[4], 2))),
+                          std::max(ecran.hauteur, static_cast<int>(petit_boutiste(&image[6], 2)))};
+        }
+        if (bloc[0] != 0x21) return std::nullopt;  // the end, or anything else: no picture
+        p += 2;                                    // an extension: its introducer and label
+        for (std::array<uint8_t, 1> longueur{1}; longueur[0] != 0; p += 1 + longueur[0])
+            if (++sous_blocs > SOUS_BLOCS_GIF_MAX || !lire_exact(lire, p, longueur)) return std::nullopt;
+    }
+}
+
+// The width and height tags of the first directory of a TIFF, or of a JPEG XR (the same
+// layout, little-endian, other tags).
+std::optional<Taille> taille_tiff(const LireOctets& lire, bool jpeg_xr) {
+    std::array<uint8_t, 8> e;
+    if (!lire_exact(lire, 0, e)) return std::nullopt;
+    const bool gros = e[0] == 'M' && e[1] == 'M';
+    if (!gros && !(e[0] == 'I' && e[1] == 'I')) return std::nullopt;
+    const auto u = [gros](const uint8_t* o, int n) { return gros ? gros_boutiste(o, n) : petit_boutiste(o, n); };
+    if (jpeg_xr ? gros || e[2] != 0xBC : u(&e[2], 2) != 42) return std::nullopt;  // BigTIFF is not read
+    const uint32_t largeur_tag = jpeg_xr ? 0xBC80 : 256, hauteur_tag = jpeg_xr ? 0xBC81 : 257;
+    const uint64_t ifd = u(&e[4], 4);
+    std::array<uint8_t, 2> n;
+    if (!lire_exact(lire, ifd, n)) return std::nullopt;
+    const uint32_t nombre = std::min(u(n.data(), 2), ENTREES_TIFF_MAX);
+    int64_t largeur = -1, hauteur = -1;
+    for (uint32_t i = 0; i < nombre && (largeur < 0 || hauteur < 0); ++i) {
+        std::array<uint8_t, 12> entree;
+        if (!lire_exact(lire, ifd + 2 + 12 * uint64_t{i}, entree)) return std::nullopt;
+        const uint32_t etiquette = u(&entree[0], 2), type = u(&entree[2], 2), compte = u(&entree[4], 4);
+        if (etiquette != largeur_tag && etiquette != hauteur_tag) continue;
+        // A SHORT or a LONG, one of them, in the entry itself.
+        if (compte != 1 || (type != 3 && type != 4)) return std::nullopt;
+        (etiquette == largeur_tag ? largeur : hauteur) = u(&entree[8], type == 3 ? 2 : 4);
+    }
+    if (largeur < 0 || hauteur < 0) return std::nullopt;
+    return Taille{cote(largeur), cote(hauteur)};
+}
+
+std::optional<Taille> taille_webp(const LireOctets& lire) {
+    std::array<uint8_t, 20> e;  // RIFF header, then the first chunk's
+    if (!lire_exact(lire, 0, e) || std::memcmp(e.data(), "RIFF", 4) != 0 || std::memcmp(&e[8], "WEBP", 4) != 0)
+        return std::nullopt;
+    std::array<uint8_t, 10> d;
+    if (std::memcmp(&e[12], "VP8L", 4) == 0) {
+        // Lossless: a signature byte, then 14 bits of width less one and 14 of height less one.
+        std::array<uint8_t, 5> l;
+        if (!lire_exact(lire, 20, l) || l[0] != 0x2F) return std::nullopt;
+        const uint32_t bits = petit_boutiste(&l[1], 4);
+        return Taille{static_cast<int>((bits & 0x3FFF) + 1), static_cast<int>(((bits >> 14) & 0x3FFF) + 1)};
+    }
+    if (!lire_exact(lire, 20, d)) return std::nullopt;
+    if (std::memcmp(&e[12], "VP8X", 4) == 0)  // the canvas, 24 bits a side less one
+        return Taille{static_cast<int>(petit_boutiste(&d[4], 3) + 1), static_cast<int>(petit_boutiste(&d[7], 3) + 1)};
+    if (std::memcmp(&e[12], "VP8 ", 4) == 0 && d[3] == 0x9D && d[4] == 0x01 && d[5] == 0x2A)  // a key frame
+        return Taille{static_cast<int>(petit_boutiste(&d[6], 2) & 0x3FFF),
+                      static_cast<int>(petit_boutiste(&d[8], 2) & 0x3FFF)};
+    return std::nullopt;
+}
+
+std::optional<Taille> taille_heif(const LireOctets& lire) {
+    const LireExact exact = [&lire](uint64_t p, size_t n, uint8_t* destination) {
+        return lire(p, destination, n) == n;
+    };
+    const std::optional<Etendue> meta = boite_meta(exact);
+    if (!meta || meta->longueur > META_HEIF_MAX) return std::nullopt;
+    std::string contenu(static_cast<size_t>(meta->longueur), '\0');
+    if (lire(meta->position, contenu.data(), contenu.size()) != contenu.size()) return std::nullopt;
+    return lire_meta_heif(Octets(contenu, true, nullptr, meta->position)).taille;
+}
+
+bool commence(std::string_view o, std::string_view s, size_t position = 0) {
+    return o.size() >= position + s.size() && o.substr(position, s.size()) == s;
+}
+
+// An ISO box file says its kind by its brands: the major one and those it is compatible with.
+std::optional<FormatImage> format_iso(std::string_view o) {
+    constexpr size_t MARQUES_MAX = 64;
+    const size_t taille = gros_boutiste(reinterpret_cast<const uint8_t*>(o.data()), 4);
+    const size_t fin = std::min({taille, o.size(), 16 + 4 * MARQUES_MAX});
+    bool heif = false, avif = false;
+    for (size_t p = 8; p + 4 <= fin; p += p == 8 ? 8 : 4) {  // the minor version is no brand
+        const std::string_view m = o.substr(p, 4);
+        if (m == "avif" || m == "avis")
+            avif = true;
+        else if (m == "heic" || m == "heix" || m == "hevc" || m == "hevx" || m == "heim" || m == "heis" ||
+                 m == "mif1" || m == "msf1" || m == "miaf")
+            heif = true;
+    }
+    if (avif) return FormatImage::avif;
+    if (heif) return FormatImage::heif;
+    return std::nullopt;
 }
 
 uint32_t petit_boutiste(std::string_view o, size_t position, int n) {
@@ -159,6 +289,23 @@ bool wmf_sain(std::string_view o) {
 
 bool metafichier_sain(std::string_view octets) { return emf_sain(octets) || wmf_sain(octets); }
 
+std::optional<FormatImage> format_des_octets(std::string_view o) {
+    if (commence(o, "\xFF\xD8\xFF"sv)) return FormatImage::jpeg;
+    if (commence(o, std::string_view(reinterpret_cast<const char*>(SIGNATURE_PNG), sizeof SIGNATURE_PNG)))
+        return FormatImage::png;
+    if (commence(o, "GIF87a"sv) || commence(o, "GIF89a"sv)) return FormatImage::gif;
+    if (commence(o, "II*\0"sv) || commence(o, "MM\0*"sv)) return FormatImage::tiff;
+    if (commence(o, "II\xBC"sv)) return FormatImage::jpeg_xr;
+    if (commence(o, "RIFF"sv) && commence(o, "WEBP"sv, 8)) return FormatImage::webp;
+    if (commence(o, "ftyp"sv, 4)) return format_iso(o);
+    if (commence(o, "BM"sv)) return FormatImage::bitmap;
+    if (commence(o, "\0\0\1\0"sv) && o.size() >= 6 && (o[4] || o[5])) return FormatImage::icone;
+    if ((commence(o, "\1\0\0\0"sv) && commence(o, " EMF"sv, 40)) || commence(o, "\xD7\xCD\xC6\x9A"sv) ||
+        commence(o, "\1\0\x09\0"sv) || commence(o, "\2\0\x09\0"sv))
+        return FormatImage::metafichier;
+    return std::nullopt;
+}
+
 std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire) {
     switch (format) {
     case FormatImage::jpeg:
@@ -167,6 +314,19 @@ std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire
         return taille_bitmap(lire);
     case FormatImage::icone:
         return taille_icone(lire);
+    case FormatImage::png:
+        return taille_png(lire);
+    case FormatImage::gif:
+        return taille_gif(lire);
+    case FormatImage::tiff:
+        return taille_tiff(lire, false);
+    case FormatImage::jpeg_xr:
+        return taille_tiff(lire, true);
+    case FormatImage::webp:
+        return taille_webp(lire);
+    case FormatImage::heif:
+    case FormatImage::avif:
+        return taille_heif(lire);
     case FormatImage::metafichier:
         break;
     }
@@ -174,8 +334,11 @@ std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire
 }
 
 bool taille_admissible(Taille t) {
-    return t.largeur > 0 && t.hauteur > 0 &&
-           static_cast<int64_t>(t.largeur) * t.hauteur <= PIXELS_MAX;
+    return t.largeur > 0 && t.hauteur > 0 && static_cast<int64_t>(t.largeur) * t.hauteur <= PIXELS_MAX;
+}
+
+bool source_admissible(Taille t) {
+    return t.largeur > 0 && t.hauteur > 0 && static_cast<int64_t>(t.largeur) * t.hauteur <= PIXELS_SOURCE_MAX;
 }
 
 }  // namespace nocturo

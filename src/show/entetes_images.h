@@ -15,9 +15,15 @@ namespace nocturo {
 // Reads up to `n` bytes at `position`; returns how many it read.
 using LireOctets = std::function<size_t(uint64_t position, void* destination, size_t n)>;
 
-// The picture's own size as its header claims it (for an icon, its largest picture, each
-// side at most INT32_MAX); none when the header is damaged or of another format. Metafiles
-// are not read here: they are drawn at the size the program asks.
+// The kind a file's first bytes say it is, whatever its name says; none when they are no
+// signature a loader knows. A few dozen bytes are enough.
+std::optional<FormatImage> format_des_octets(std::string_view debut);
+
+// The picture's own size as its header claims it, each side at most INT32_MAX; none when the
+// header is damaged or of another format. For an icon, its largest picture; for a GIF, the
+// larger of its screen and its first picture; for a TIFF or a JPEG XR, its first directory;
+// for a WebP, its canvas; for a HEIF or an AVIF, its primary picture. Metafiles are not read
+// here: they are drawn at the size the program asks.
 std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire);
 
 // A metafile (EMF, or WMF with or without its placeable header) whose records all lie
@@ -25,7 +31,9 @@ std::optional<Taille> taille_annoncee(FormatImage format, const LireOctets& lire
 // end of the file on a record of length zero, or loop on it.
 bool metafichier_sain(std::string_view octets);
 
-// Not empty, and small enough to be decoded at all.
+// Not empty, and small enough for a buffer of the program's own (PIXELS_MAX).
 bool taille_admissible(Taille t);
+// Not empty, and small enough for a file to claim (PIXELS_SOURCE_MAX).
+bool source_admissible(Taille t);
 
 }  // namespace nocturo

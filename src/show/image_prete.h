@@ -11,7 +11,7 @@ namespace nocturo {
 struct ImagePrete {
     std::vector<Pixels> niveaux;  // the copy first, then each level half the one before
     Taille propre;                // the picture's own size, upright: the effects' proportions
-    int annee_prise = 0;          // the year the photo was taken (EXIF), 0 when unknown
+    int annee_prise = 0;          // the year the camera says it was taken; 0 when it says none
 
     int largeur() const { return niveaux.empty() ? 0 : niveaux.front().largeur; }
     int hauteur() const { return niveaux.empty() ? 0 : niveaux.front().hauteur; }

@@ -1,6 +1,7 @@
-// The picture header checks: from any bytes, a size with no negative side, read in a few
-// small reads that stay within the buffers handed over; a metafile found sound stays sound
-// whatever follows the bytes its header claims.
+// The picture header checks: from any bytes, a size with no negative side, read in reads
+// that stay within the buffers handed over and are bounded in number; the kind said by the
+// first bytes never needs more than them; a metafile found sound stays sound whatever follows
+// the bytes its header claims.
 #include <cstring>
 #include <optional>
 #include <string>
@@ -13,9 +14,11 @@ using namespace nocturo;
 
 namespace {
 
-// Far more than the deepest walk needs: the segments of a JPEG, or two reads per icon entry.
-constexpr int LECTURES_MAX = 1100;
-constexpr size_t OCTETS_PAR_LECTURE_MAX = 64;
+// Far more than the deepest walk needs: a GIF's sub-blocks, a TIFF's directory, two reads
+// per icon entry.
+constexpr int LECTURES_MAX = 5000;
+// A HEIF's 'meta' box, read whole, is the largest read.
+constexpr size_t OCTETS_PAR_LECTURE_MAX = 1 << 20;
 
 std::optional<Taille> lire_taille(FormatImage format, std::string_view fichier) {
     int lectures = 0;
@@ -33,6 +36,7 @@ std::optional<Taille> lire_taille(FormatImage format, std::string_view fichier) 
     if (t) {
         EXIGER(t->largeur >= 0 && t->hauteur >= 0);
         taille_admissible(*t);
+        source_admissible(*t);
     }
     return t;
 }
@@ -42,11 +46,26 @@ std::optional<Taille> lire_taille(FormatImage format, std::string_view fichier) 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const std::string_view fichier(reinterpret_cast<const char*>(donnees), taille);
     const std::optional<Taille> jpeg = lire_taille(FormatImage::jpeg, fichier);
-    // A JPEG frame header has 16-bit sides.
+    // A JPEG frame header has 16-bit sides, and so has a GIF.
     if (jpeg) EXIGER(jpeg->largeur <= 0xFFFF && jpeg->hauteur <= 0xFFFF);
-    lire_taille(FormatImage::bitmap, fichier);
-    lire_taille(FormatImage::icone, fichier);
+    const std::optional<Taille> gif = lire_taille(FormatImage::gif, fichier);
+    if (gif) EXIGER(gif->largeur <= 0xFFFF && gif->hauteur <= 0xFFFF);
+    // A WebP canvas has 24-bit sides at most.
+    const std::optional<Taille> webp = lire_taille(FormatImage::webp, fichier);
+    if (webp) EXIGER(webp->largeur <= (1 << 24) && webp->hauteur <= (1 << 24));
+    for (const FormatImage f : {FormatImage::bitmap, FormatImage::icone, FormatImage::png, FormatImage::tiff,
+                                FormatImage::jpeg_xr, FormatImage::heif, FormatImage::avif})
+        lire_taille(f, fichier);
     EXIGER(!lire_taille(FormatImage::metafichier, fichier));
+
+    // The kind is told by the first bytes alone: more of the file cannot change it once it
+    // is told.
+    const std::optional<FormatImage> sorte = format_des_octets(fichier);
+    if (sorte) {
+        std::string suite(fichier);
+        suite.append(16, '\0');
+        EXIGER(format_des_octets(suite) == sorte);
+    }
 
     if (metafichier_sain(fichier)) {
         std::string suite(fichier);

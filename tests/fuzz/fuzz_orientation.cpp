@@ -1,9 +1,12 @@
-// The EXIF reader: an orientation of 0 to 8 from any bytes, the same from the same bytes
-// however much follows the segment, and a turn that keeps every pixel inside the picture.
+// The reader of what the camera recorded, in every kind of file: an orientation of 0 to 8
+// and a plausible year or none from any bytes; the same from the same bytes however much
+// follows them when the reader wanted no more; a want only past the bytes it had; and a turn
+// that keeps every pixel inside the picture.
 #include <string>
 #include <string_view>
 
 #include "commun.h"
+#include "show/heif.h"
 #include "show/orientation.h"
 
 using namespace nocturo;
@@ -26,16 +29,23 @@ void verifier_redressement(int orientation, Taille stockee) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const std::string_view debut(reinterpret_cast<const char*>(donnees), taille);
-    const int orientation = orientation_exif(debut);
-    EXIGER(orientation >= 0 && orientation <= 8);
-    // The loader hands over only the start of a file: once the start gives an answer, more
-    // of the file cannot change it.
-    if (orientation != 0) {
+    const PriseDeVue p = prise_de_vue(debut);
+    EXIGER(p.orientation >= 0 && p.orientation <= 8);
+    EXIGER(p.annee == 0 || (p.annee >= 1826 && p.annee <= 2200));
+    EXIGER(p.octets_voulus == 0 || p.octets_voulus > debut.size());
+    // The loader hands over only the start of a file: when the start told the reader all it
+    // wanted, more of the file cannot change its answer.
+    if (p.octets_voulus == 0) {
         std::string suite(debut);
         suite.append("\x12\x01\x00\x03\xFF\xD9", 6);
-        EXIGER(orientation_exif(suite) == orientation);
+        const PriseDeVue q = prise_de_vue(suite);
+        EXIGER(q.orientation == p.orientation && q.annee == p.annee);
     }
     for (const Taille t : {Taille{1, 1}, Taille{3, 2}, Taille{640, 480}, Taille{1, 7}})
-        verifier_redressement(orientation, t);
+        verifier_redressement(p.orientation, t);
+    // Any two values make one.
+    const int a = 1 + static_cast<int>(taille % 8), b = 1 + p.orientation % 8;
+    const int c = orientation_composee(a, b);
+    EXIGER(c >= 1 && c <= 8);
     return 0;
 }

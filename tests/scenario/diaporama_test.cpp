@@ -346,3 +346,38 @@ TEST_F(Diaporama, DixMilleFlechesEtEspacesNeCreusentPasLaPile) {
 
 }  // namespace
 }  // namespace nocturo::test
+
+namespace nocturo::test {
+namespace {
+
+TEST_F(Diaporama, LAnneeEstCelleDeLaPriseDeVueQuandLeRepertoireNeLaDitPas) {
+    // Copied onto this machine in 2026 (its clock), taken in 2003 and 2011.
+    preparer(1, {"CheckBox_af_an.Checked = true", "RadioGroup_titre_ecran.ItemIndex = 1"});
+    const std::vector<std::pair<std::string, std::string>> images = {
+        {"C:\\Photos\\vacances\\plage.jpg", "2003:07:14 10:21:00"},
+        {"C:\\Photos\\2014-10 Avignon\\pont.jpg", "2011:05:01 09:00:00"},  // the folder's date first
+        {"C:\\Photos\\vacances\\sans date.jpg", ""},                       // the file's creation
+        {"C:\\Photos\\vacances\\date vide.jpg", "    :  :     :  :  "},
+    };
+    for (const auto& [chemin, date] : images) m.creer_fichier(chemin, jpeg_simule(400, 300, 0, 0x123456, date));
+    ecrire_lignes(m, FICHIER_REP_COURANT, {"C:\\Photos\\vacances", "plage.jpg"});
+    std::map<std::string, std::string> annees;
+    d.forme.sur_modification = [&](Controle* c) {
+        if (c == &d.Label_an || c == &d.Image2) annees[d.image_courante] = d.Label_an.legende();
+    };
+    m.touche_a(1500, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_EQ(annees["C:\\Photos\\vacances\\plage.jpg"], "2003");
+    for (const auto& [chemin, attendue] : std::vector<std::pair<std::string, std::string>>{
+             {"C:\\Photos\\2014-10 Avignon\\pont.jpg", "2014"},
+             {"C:\\Photos\\vacances\\sans date.jpg", "2026"},
+             {"C:\\Photos\\vacances\\date vide.jpg", "2026"}}) {
+        d.image_courante = chemin;
+        d.poser_image(d.obtenir_image(chemin));
+        d.afficher_annee_et_filtres();
+        EXPECT_EQ(d.Label_an.legende(), attendue) << chemin;
+    }
+}
+
+}  // namespace
+}  // namespace nocturo::test

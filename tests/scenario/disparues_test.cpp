@@ -122,6 +122,47 @@ TEST_F(Disparues, UneRacineQuiSEnVaEstAttendueEtGardee) {
     EXPECT_EQ(lire_cache(m).nombre(), 5);
 }
 
+TEST_F(Disparues, UneSorteSansCodecEstMiseDeCoteEtLePanneauLeDitUneFois) {
+    preparer(2);
+    surveiller_rouge();
+    m.codecs_absents = {".heic"};
+    for (int i = 0; i < 3; ++i) m.creer_fichier(PHOTOS + "\\IMG_" + std::to_string(i) + ".HEIC", jpeg_simule(400, 300));
+    m.supprimer_fichier(FICHIER_MARQUEUR);  // scanned at this start
+    m.touche_a(6000, VK_ESPACE);
+    m.touche_a(7000, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_TRUE(jamais_rouge());
+    EXPECT_TRUE(m.messages.empty());
+    for (const std::string& l : d.historique.lignes) EXPECT_FALSE(l.ends_with(".HEIC")) << l;
+    EXPECT_GE(nombre_de(photo(1)), 2);
+    // Tried once, the kind is known: the other HEIC files are not even opened.
+    const std::vector<std::string> decodes = m.liste_decodages();
+    EXPECT_EQ(std::count_if(decodes.begin(), decodes.end(), [](const std::string& c) { return c.ends_with(".HEIC"); }), 1);
+    // Paused, the panel says how many and what to install; the catalogue keeps them.
+    EXPECT_TRUE(d.Panel1.visible());
+    EXPECT_TRUE(d.Label6.visible());
+    EXPECT_EQ(d.Label6.legende(), "3 images HEIC mises de côté : pour les voir, installez « Extensions d'image HEIF » et "
+                                  "« Extensions vidéo HEVC » depuis le Microsoft Store.");
+    EXPECT_EQ(d.catalogue.nombre(), 5);
+}
+
+TEST_F(Disparues, UnNomQuiMentSurSaSorteNEcartePasTouteSonExtension) {
+    // The machine decodes no ".jpg" here: as files of another kind named .jpg would be.
+    preparer(2);
+    m.codecs_absents = {".jpg"};
+    m.creer_fichier(PHOTOS + "\\x.png", jpeg_simule(400, 300));
+    m.supprimer_fichier(FICHIER_MARQUEUR);
+    m.touche_a(5000, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    // Each is passed over at its turn, none set aside, nothing told.
+    const std::vector<std::string> decodes = m.liste_decodages();
+    EXPECT_GE(std::count(decodes.begin(), decodes.end(), photo(0)), 2);
+    EXPECT_GE(nombre_de(PHOTOS + "\\x.png"), 3);
+    const std::vector<std::string> vues_ = montrees();
+    EXPECT_EQ(std::count(vues_.begin(), vues_.end(), photo(0)), 0);
+    EXPECT_FALSE(d.Label6.visible() && d.Label6.legende().find("de côté") != std::string::npos);
+}
+
 TEST_F(Disparues, ToutEstParti) {
     preparer(3);
     for (int i = 0; i < 3; ++i) m.supprimer_fichier(photo(i));

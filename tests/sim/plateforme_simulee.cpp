@@ -394,22 +394,28 @@ bool PlateformeSimulee::lire_debut(const std::string& chemin, size_t octets, std
     return true;
 }
 
-bool PlateformeSimulee::decoder(const std::string& chemin, FormatImage, const std::function<Taille(Taille)>& voulue,
-                                Pixels& sortie) {
+IssueDecodage PlateformeSimulee::decoder(const std::string& chemin, FormatImage,
+                                         const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
     if (avant_decodage) avant_decodage(chemin);
     std::string octets;
     {
         std::lock_guard<std::recursive_mutex> verrou(verrou_);
         decodages_.push_back(chemin);
-        if (!lire_octets(chemin, octets)) return false;
+        std::string extension;
+        const size_t point = chemin.rfind('.');
+        if (point != std::string::npos && chemin.find('\\', point) == std::string::npos)
+            for (const char c : chemin.substr(point))
+                extension += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (codecs_absents.count(extension)) return IssueDecodage::sans_codec;
+        if (!lire_octets(chemin, octets)) return IssueDecodage::illisible;
     }
     const size_t p = octets.find("SIM:");
     int largeur = 0, hauteur = 0;
     unsigned couleur = 0;
     if (p == std::string::npos ||
         std::sscanf(octets.c_str() + p, "SIM:%dx%d:%6x", &largeur, &hauteur, &couleur) != 3 || largeur <= 0 ||
-        hauteur <= 0 || int64_t{largeur} * hauteur > PIXELS_MAX)
-        return false;
+        hauteur <= 0 || int64_t{largeur} * hauteur > PIXELS_SOURCE_MAX)
+        return IssueDecodage::illisible;
     // Like a JPEG decoder, it shrinks by halves while the result stays at least as large as
     // what is wanted.
     const Taille v = voulue({largeur, hauteur});
@@ -417,10 +423,11 @@ bool PlateformeSimulee::decoder(const std::string& chemin, FormatImage, const st
         largeur /= 2;
         hauteur /= 2;
     }
+    if (int64_t{largeur} * hauteur > PIXELS_MAX) return IssueDecodage::illisible;
     sortie.largeur = largeur;
     sortie.hauteur = hauteur;
     sortie.bgra.assign(static_cast<size_t>(largeur) * static_cast<size_t>(hauteur), couleur | 0xFF000000u);
-    return true;
+    return IssueDecodage::decodee;
 }
 
 void PlateformeSimulee::message(const std::string& texte) { messages.push_back(texte); }

@@ -75,6 +75,8 @@ public:
     std::string manuel = "%PDF-1.4 manuel";
     std::string images_utilisateur = "C:\\Users\\moi\\Pictures";  // the Pictures folder
     std::string raison = "Le support est plein.";  // what the system says of a failure
+    // Extensions, in lower case with their dot (".heic"), that this machine has no codec for.
+    std::set<std::string> codecs_absents;
 
     // ---- What happened ----
     std::vector<std::string> messages;
@@ -153,9 +155,10 @@ public:
     void attendre_message(int millisecondes) override;
     void attendre_rafraichissement() override;
     // Decodes a picture file that holds the text "SIM:<width>x<height>:<rrggbb>" (see
-    // images_simulees.h): a picture of that size and colour. Any other file is undecodable.
-    bool decoder(const std::string& chemin, FormatImage format,
-                 const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
+    // images_simulees.h): a picture of that size and colour. Any other file is undecodable;
+    // one whose extension is in codecs_absents has no codec on this machine.
+    IssueDecodage decoder(const std::string& chemin, FormatImage format,
+                          const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
     void informer(const std::string& texte) override { informations.push_back(texte); }

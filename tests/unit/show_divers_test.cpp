@@ -1,8 +1,12 @@
-// The history's ring, the mouse rule, the levels of a ready picture, the scaling filter.
+// The history's ring, the mouse rule, the levels of a ready picture, the scaling filter,
+// whole or fed in bands.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "show/historique.h"
 #include "show/image_prete.h"
+#include "show/orientation.h"
 #include "show/reduction.h"
 #include "show/souris.h"
 #include "settings/donnees.h"
@@ -114,6 +118,110 @@ TEST(Reduction, MoyenneDesSurfacesCouvertes) {
     }
     EXPECT_TRUE(reduire_et_tourner(Pixels{}, 1, {10, 10}).vide());
     EXPECT_TRUE(reduire_et_tourner(uni(4, 4, 0), 1, {0, 3}).vide());
+}
+
+// Noise of every channel, the same at each run.
+Pixels bruit(int l, int h, uint32_t graine) {
+    Pixels p = uni(l, h, 0);
+    for (uint32_t& v : p.bgra) {
+        graine = graine * 1664525u + 1013904223u;
+        v = 0xFF000000u | (graine >> 8);
+    }
+    return p;
+}
+
+// Each output pixel the exact mean of the source area it covers, then turned: the filter
+// as its definition says, slowly.
+Pixels reference(const Pixels& s, int orientation, Taille cible) {
+    const bool echange = redressement(orientation, {1, 1}).echange;
+    Taille stockee = echange ? Taille{cible.hauteur, cible.largeur} : cible;
+    stockee = {std::min(stockee.largeur, s.largeur), std::min(stockee.hauteur, s.hauteur)};
+    Pixels r;
+    const Taille droite = taille_droite(orientation, stockee);
+    r = uni(droite.largeur, droite.hauteur, 0);
+    const Redressement t = redressement(orientation, stockee);
+    const auto part = [](int i, double debut, double fin) {
+        return std::max(0.0, std::min(fin, i + 1.0) - std::max(debut, double(i)));
+    };
+    for (int k = 0; k < stockee.hauteur; ++k)
+        for (int j = 0; j < stockee.largeur; ++j) {
+            const double x0 = double(j) * s.largeur / stockee.largeur, x1 = double(j + 1) * s.largeur / stockee.largeur;
+            const double y0 = double(k) * s.hauteur / stockee.hauteur, y1 = double(k + 1) * s.hauteur / stockee.hauteur;
+            double somme[3] = {0, 0, 0}, total = 0;
+            for (int y = int(y0); y < s.hauteur && y < y1; ++y)
+                for (int x = int(x0); x < s.largeur && x < x1; ++x) {
+                    const double w = part(x, x0, x1) * part(y, y0, y1);
+                    const uint32_t p = s.bgra[size_t(y) * size_t(s.largeur) + size_t(x)];
+                    for (int c = 0; c < 3; ++c) somme[c] += w * ((p >> (8 * c)) & 0xFF);
+                    total += w;
+                }
+            uint32_t v = 0xFF000000u;
+            for (int c = 0; c < 3; ++c) v |= uint32_t(std::lround(somme[c] / total)) << (8 * c);
+            // The upright place of stored pixel (j, k), as the filter puts it.
+            const int x = t.echange ? t.ay * (k - t.cy) : t.ax * (j - t.cx);
+            const int y = t.echange ? t.bx * (j - t.cx) : t.by * (k - t.cy);
+            r.bgra[size_t(y) * size_t(r.largeur) + size_t(x)] = v;
+        }
+    return r;
+}
+
+int ecart_max(const Pixels& a, const Pixels& b) {
+    int e = 0;
+    for (size_t i = 0; i < a.bgra.size(); ++i)
+        for (int c = 0; c < 32; c += 8)
+            e = std::max(e, std::abs(int((a.bgra[i] >> c) & 0xFF) - int((b.bgra[i] >> c) & 0xFF)));
+    return e;
+}
+
+TEST(Reduction, EnBandesCommeEnUneFoisEtCommeSaDefinition) {
+    // Odd sizes, ratios that split pixels, every orientation, bands of every height: the
+    // picture read a band at a time gives the same pixels as the whole picture at once, and
+    // those are the exact means to within a step of rounding.
+    const struct {
+        Taille source, cible;
+    } tailles[] = {
+        {{7, 5}, {3, 2}}, {{13, 11}, {5, 4}}, {{31, 17}, {7, 5}}, {{9, 1}, {4, 1}}, {{1, 9}, {1, 2}},
+        {{11, 7}, {11, 7}}, {{16, 12}, {1, 1}}, {{23, 19}, {40, 40}},
+    };
+    for (const auto& [source, cible] : tailles)
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            const Pixels s = bruit(source.largeur, source.hauteur, uint32_t(source.largeur * 131 + orientation));
+            const Pixels entiere = reduire_et_tourner(s, orientation, cible);
+            ASSERT_FALSE(entiere.vide());
+            const Pixels attendue = reference(s, orientation, cible);
+            ASSERT_EQ(entiere.largeur, attendue.largeur);
+            ASSERT_EQ(entiere.hauteur, attendue.hauteur);
+            EXPECT_LE(ecart_max(entiere, attendue), 1)
+                << source.largeur << "x" << source.hauteur << " vers " << cible.largeur << "x" << cible.hauteur
+                << ", orientation " << orientation;
+            for (const int bande : {1, 2, 3, 7}) {
+                Reduction r(source, orientation, cible, uni(50, 50, 0x12345678));  // memory handed over
+                // Rows a few pixels wider than the picture, as a decoder's buffer may be.
+                const size_t pas = size_t(source.largeur) + 3;
+                std::vector<uint32_t> tampon(pas * size_t(bande), 0xFFFFFFFF);
+                for (int y = 0; y < source.hauteur; y += bande) {
+                    const int n = std::min(bande, source.hauteur - y);
+                    for (int k = 0; k < n; ++k)
+                        std::copy_n(s.bgra.begin() + (y + k) * source.largeur, source.largeur,
+                                    tampon.begin() + std::ptrdiff_t(size_t(k) * pas));
+                    r.ajouter(tampon.data(), n, pas);
+                }
+                const Pixels par_bandes = r.finir();
+                EXPECT_EQ(par_bandes.largeur, entiere.largeur);
+                EXPECT_EQ(par_bandes.bgra, entiere.bgra) << "bandes de " << bande << ", orientation " << orientation;
+            }
+        }
+}
+
+TEST(Reduction, LesLignesJamaisDonneesRestentNoiresCellesEnTropSontIgnorees) {
+    const Pixels s = uni(4, 4, 0xFFFFFFFF);
+    Reduction moitie({4, 4}, 1, {2, 2});
+    moitie.ajouter(s.bgra.data(), 2, 4);  // the top half only
+    EXPECT_EQ(moitie.finir().bgra, (std::vector<uint32_t>{0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFF000000}));
+    Reduction trop({4, 2}, 1, {2, 1});
+    trop.ajouter(s.bgra.data(), 4, 4);  // two rows more than the source has
+    EXPECT_EQ(trop.finir().bgra, (std::vector<uint32_t>{0xFFFFFFFF, 0xFFFFFFFF}));
+    EXPECT_TRUE(Reduction({0, 4}, 1, {2, 2}).finir().vide());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The orientation tag: the bounded EXIF reader, and where each value sends a picture's
-// corners once it stands upright.
+// What the camera recorded: the bounded reader of the orientation and the year in each kind
+// of file, where each value sends a picture's corners once it stands upright, and how turns
+// add up.
 #include <gtest/gtest.h>
 
+#include "show/heif.h"
 #include "show/orientation.h"
 #include "show/reduction.h"
 #include "sim/images_simulees.h"
@@ -151,6 +153,188 @@ TEST(LecteurExif, NImporteQuelsOctetsNeLeFontPasSortirDuTampon) {
             const int v = orientation_exif(abime);
             EXPECT_TRUE(v >= 0 && v <= 8);
         }
+}
+
+// ---- Every kind of file: the orientation and the year ----
+
+const std::string DATE = "2019:07:14 10:32:05";
+
+std::string tiff_de(int orientation, const std::string& prise = DATE, bool gros = false) {
+    BlocTiff t(gros);
+    if (orientation) t.orientation(orientation);
+    if (!prise.empty()) t.date(0x9003, prise);
+    return t.octets();
+}
+
+std::string png_exif(const std::string& tiff) { return png_simule(64, 48, morceau_png("eXIf", tiff)); }
+std::string heif_avec(HeifSimule h) { return heif_simule(h); }
+
+struct CasPrise {
+    const char* ce_qu_il_montre;
+    std::string octets;
+    int orientation, annee;
+};
+
+void PrintTo(const CasPrise& c, std::ostream* os) { *os << c.ce_qu_il_montre; }
+
+class PriseDeVueDe : public testing::TestWithParam<CasPrise> {};
+
+TEST_P(PriseDeVueDe, LOrientationEtLAnnee) {
+    const CasPrise& c = GetParam();
+    const PriseDeVue p = prise_de_vue(c.octets);
+    EXPECT_EQ(p.orientation, c.orientation);
+    EXPECT_EQ(p.annee, c.annee);
+    EXPECT_EQ(p.octets_voulus, 0u) << "tout tenait dans les octets donnes";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JpegEtTiff, PriseDeVueDe,
+    testing::Values(
+        CasPrise{"JPEG petit-boutien", jpeg_avec_exif(tiff_de(6)), 6, 2019},
+        CasPrise{"JPEG gros-boutien", jpeg_avec_exif(tiff_de(8, "2004:01:02 03:04:05", true)), 8, 2004},
+        CasPrise{"numerisation seule",
+                 jpeg_avec_exif(BlocTiff().orientation(3).date(0x9004, "2011:05:05 00:00:00").octets()), 3, 2011},
+        CasPrise{"la prise de vue avant la numerisation",
+                 jpeg_avec_exif(BlocTiff().date(0x9004, "2020:01:01 00:00:00").date(0x9003, DATE).octets()), 0, 2019},
+        CasPrise{"date en blanc, la numerisation ensuite",
+                 jpeg_avec_exif(BlocTiff()
+                                    .date(0x9003, "    :  :     :  :  ")
+                                    .date(0x9004, "2015:06:01 12:00:00")
+                                    .octets()),
+                 0, 2015},
+        CasPrise{"annee 0000", jpeg_avec_exif(tiff_de(1, "0000:00:00 00:00:00")), 1, 0},
+        CasPrise{"annee 9999", jpeg_avec_exif(tiff_de(1, "9999:12:31 23:59:59")), 1, 0},
+        CasPrise{"date de trois caracteres", jpeg_avec_exif(tiff_de(1, "201")), 1, 0},
+        CasPrise{"date d'un autre type", jpeg_avec_exif(BlocTiff().entree_exif(0x9003, 7, 20, 26).octets()), 0, 0},
+        CasPrise{"date hors du bloc", jpeg_avec_exif(BlocTiff().entree_exif(0x9003, 2, 20, 0xFFFFFF00u).octets()), 0,
+                 0},
+        CasPrise{"repertoire EXIF hors du bloc", jpeg_avec_exif(BlocTiff().orientation(6).exif_a(50000).octets()), 6,
+                 0},
+        CasPrise{"repertoire EXIF a 4 milliards", jpeg_avec_exif(BlocTiff().orientation(6).exif_a(0xFFFFFFF0u).octets()),
+                 6, 0},
+        CasPrise{"repertoire EXIF qui est le premier : une boucle",
+                 jpeg_avec_exif(BlocTiff().orientation(6).exif_a(8).octets()), 6, 0},
+        CasPrise{"pointeur EXIF d'un autre type",
+                 jpeg_avec_exif(BlocTiff().orientation(5).entree(0x8769, 3, 1, 8).octets()), 5, 0},
+        CasPrise{"TIFF : le fichier est le bloc", tiff_de(6), 6, 2019},
+        CasPrise{"TIFF gros-boutien", tiff_de(7, DATE, true), 7, 2019},
+        CasPrise{"TIFF sans orientation ni date", BlocTiff().entree(256, 3, 1, 64).octets(), 0, 0}));
+
+INSTANTIATE_TEST_SUITE_P(
+    PngEtWebp, PriseDeVueDe,
+    testing::Values(
+        CasPrise{"PNG, eXIf avant les donnees", png_exif(tiff_de(6)), 6, 2019},
+        CasPrise{"PNG, eXIf precede de Exif\\0\\0", png_exif(std::string("Exif\0\0", 6) + tiff_de(8)), 8, 2019},
+        CasPrise{"PNG, eXIf apres les donnees", png_simule(64, 48, "", 300, morceau_png("eXIf", tiff_de(3))), 3, 2019},
+        CasPrise{"PNG sans eXIf", png_simule(64, 48), 0, 0},
+        // A chunk that claims more than the file holds gives what it holds, and no more.
+        CasPrise{"PNG, eXIf qui dit plus que le fichier",
+                 png_simule(64, 48, morceau_png("eXIf", tiff_de(6)).replace(0, 4, "\x7F\xFF\xFF\xF0", 4)), 6, 2019},
+        CasPrise{"WebP, morceau EXIF", webp_simule(64, 48, morceau_riff("EXIF", tiff_de(6))), 6, 2019},
+        CasPrise{"WebP, EXIF precede de Exif\\0\\0",
+                 webp_simule(64, 48, morceau_riff("EXIF", std::string("Exif\0\0", 6) + tiff_de(2))), 2, 2019},
+        CasPrise{"WebP, un morceau impair avant l'EXIF",
+                 webp_simule(64, 48, morceau_riff("ICCP", "abc") + morceau_riff("EXIF", tiff_de(4)), 17), 4, 2019},
+        CasPrise{"WebP sans EXIF", webp_simule(64, 48), 0, 0}));
+
+INSTANTIATE_TEST_SUITE_P(
+    HeifEtAvif, PriseDeVueDe,
+    testing::Values(
+        CasPrise{"HEIF, orientation de l'EXIF seul", heif_avec({.tiff = tiff_de(6)}), 6, 2019},
+        CasPrise{"HEIF, irot et EXIF qui le repete", heif_avec({.irot = 3, .tiff = tiff_de(6)}), 6, 2019},
+        CasPrise{"HEIF, irot de 0 l'emporte sur l'EXIF", heif_avec({.irot = 0, .tiff = tiff_de(6)}), 1, 2019},
+        CasPrise{"HEIF, un quart de tour sans EXIF", heif_avec({.irot = 1}), 8, 0},
+        CasPrise{"HEIF, demi-tour", heif_avec({.irot = 2}), 3, 0},
+        CasPrise{"HEIF, miroir haut-bas", heif_avec({.imir = 0}), 4, 0},
+        CasPrise{"HEIF, miroir gauche-droite", heif_avec({.imir = 1}), 2, 0},
+        CasPrise{"HEIF, tour puis miroir", heif_avec({.irot = 1, .imir = 0}), 5, 0},
+        CasPrise{"HEIF, EXIF dans la boite idat", heif_avec({.tiff = tiff_de(8), .exif_dans_idat = true}), 8, 2019},
+        CasPrise{"HEIF, EXIF apres les donnees de l'image", heif_avec({.tiff = tiff_de(6), .octets_avant_exif = 2000}),
+                 6, 2019},
+        CasPrise{"AVIF", heif_avec({.irot = 3, .tiff = tiff_de(6), .marque = "avif"}), 6, 2019},
+        CasPrise{"HEIF sans boite meta",
+                 boite("ftyp", "heic" + std::string(4, '\0')) + std::string("\0\0\0\0mdat", 8) + "x", 0, 0},
+        CasPrise{"rien qu'on connaisse", "GIF89a" + std::string(20, '\0'), 0, 0}, CasPrise{"vide", "", 0, 0}));
+
+TEST(PriseDeVue, DitQuandLaSuiteDuFichierEnDiraitPlus) {
+    // The EXIF after 200 KB of picture data: the first 128 KB say where to look.
+    const struct {
+        const char* quoi;
+        std::string fichier;
+    } cas[] = {
+        {"PNG", png_simule(64, 48, "", 200'000, morceau_png("eXIf", tiff_de(6)))},
+        {"WebP", webp_simule(64, 48, morceau_riff("EXIF", tiff_de(6)), 200'000)},
+        {"HEIF", heif_simule({.tiff = tiff_de(6), .octets_avant_exif = 200'000})},
+        {"TIFF", [] {
+             // The first directory at the end, as many writers put it.
+             std::string t = tiff_de(6);
+             std::string deplace = t.substr(0, 4);
+             ajouter_entier(deplace, 200'008, 4, false);
+             return deplace + std::string(200'000, '\0') + t.substr(8);
+         }()},
+    };
+    for (const auto& c : cas) {
+        const PriseDeVue debut = prise_de_vue(std::string_view(c.fichier).substr(0, OCTETS_ENTETE));
+        EXPECT_EQ(debut.orientation, 0) << c.quoi;
+        EXPECT_GT(debut.octets_voulus, OCTETS_ENTETE) << c.quoi;
+        EXPECT_LE(debut.octets_voulus, c.fichier.size()) << c.quoi;
+        const PriseDeVue tout = prise_de_vue(c.fichier);
+        EXPECT_EQ(tout.orientation, 6) << c.quoi;
+        EXPECT_EQ(tout.octets_voulus, 0u) << c.quoi;
+    }
+    // A JPEG cut inside its EXIF segment wants the rest of the segment.
+    const std::string j = jpeg_avec_exif(tiff_de(6));
+    EXPECT_EQ(prise_de_vue(std::string_view(j).substr(0, 30)).octets_voulus > 30, true);
+}
+
+TEST(PriseDeVue, NImporteQuelsOctetsNeLeFontPasSortirDuTampon) {
+    // Every cut of a valid file of each kind, and every byte of it changed: the reader stays
+    // in bounds (the sanitizers watch) and answers within range.
+    for (const std::string& bon :
+         {jpeg_avec_exif(tiff_de(6)), tiff_de(6, DATE, true), png_exif(tiff_de(6)),
+          webp_simule(8, 8, morceau_riff("EXIF", tiff_de(6))), heif_simule({.irot = 1, .imir = 1, .tiff = tiff_de(6)}),
+          heif_simule({.tiff = tiff_de(3), .exif_dans_idat = true})}) {
+        const auto verifier = [](const std::string& o) {
+            const PriseDeVue p = prise_de_vue(o);
+            EXPECT_TRUE(p.orientation >= 0 && p.orientation <= 8);
+            EXPECT_TRUE(p.annee == 0 || (p.annee >= 1826 && p.annee <= 2200));
+        };
+        for (size_t n = 0; n <= bon.size(); ++n) verifier(bon.substr(0, n));
+        for (size_t i = 0; i < bon.size(); ++i)
+            for (const int b : {0x00, 0x01, 0x7F, 0xFF}) {
+                std::string abime = bon;
+                abime[i] = static_cast<char>(b);
+                verifier(abime);
+            }
+    }
+}
+
+// A picture of 3 x 2 whose every pixel is its own.
+Pixels six_pixels() {
+    Pixels p;
+    p.largeur = 3;
+    p.hauteur = 2;
+    p.bgra = {0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004, 0xFF000005, 0xFF000006};
+    return p;
+}
+
+Pixels tourner(const Pixels& p, int orientation) {
+    return reduire_et_tourner(p, orientation, taille_droite(orientation, {p.largeur, p.hauteur}));
+}
+
+TEST(Orientations, SeComposentCommeLesTours) {
+    // HEIF stacks a turn and a mirror: one value must do what the two do one after the other.
+    const Pixels p = six_pixels();
+    for (int a = 1; a <= 8; ++a)
+        for (int b = 1; b <= 8; ++b) {
+            const Pixels deux_fois = tourner(tourner(p, a), b);
+            const Pixels une_fois = tourner(p, orientation_composee(a, b));
+            EXPECT_EQ(deux_fois.largeur, une_fois.largeur) << a << " puis " << b;
+            EXPECT_EQ(deux_fois.bgra, une_fois.bgra) << a << " puis " << b;
+        }
+    EXPECT_EQ(orientation_composee(0, 6), 6);  // no tag stands for upright
+    EXPECT_EQ(orientation_composee(6, 6), 3);
+    EXPECT_EQ(orientation_composee(6, 8), 1);
 }
 
 }  // namespace

@@ -1,16 +1,20 @@
-// Picture decoding: JPEG, bitmaps and icons through the Windows Imaging Component, metafiles
-// through GDI+. Every file is hostile: sizes are checked before anything is allocated and
-// any failure, of the file or of the machine, is a refusal.
+// Picture decoding: every raster kind through the Windows Imaging Component, metafiles through
+// GDI+. Every file is hostile: sizes are checked before anything is allocated and any
+// failure, of the file or of the machine, is a refusal; a missing codec is told apart.
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "show/entetes_images.h"
+#include "show/reduction.h"
 #include "plateforme/win32/plateforme_win32.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/texte_win32.h"
 #include "plateforme/win32/wic.h"
+
+#include <mferror.h>
 
 namespace Gdiplus {
 using std::max;
@@ -39,15 +43,50 @@ namespace {
 
 using Voulue = std::function<Taille(Taille)>;
 
-const GUID& conteneur(FormatImage format) {
+// The rows read at once when a picture is read in bands: a few megabytes, whatever its width.
+constexpr size_t OCTETS_BANDE = 4 << 20;
+
+// What the system says when this machine has no codec for a kind: no decoder registered for
+// it, or, for HEIF and AVIF, a container decoder without the video decoder behind it.
+bool codec_absent(HRESULT hr) { return hr == WINCODEC_ERR_COMPONENTNOTFOUND || hr == MF_E_TOPO_CODEC_NOT_FOUND; }
+
+IssueDecodage issue(HRESULT hr) {
+    if (SUCCEEDED(hr)) return IssueDecodage::decodee;
+    return codec_absent(hr) ? IssueDecodage::sans_codec : IssueDecodage::illisible;
+}
+
+// The container a kind is decoded as; none for HEIF and AVIF, whose decoder the system picks
+// by the file's brand: each Windows extension registers its own.
+const GUID* conteneur(FormatImage format) {
     switch (format) {
+    case FormatImage::jpeg:
+        return &GUID_ContainerFormatJpeg;
     case FormatImage::bitmap:
-        return GUID_ContainerFormatBmp;
+        return &GUID_ContainerFormatBmp;
     case FormatImage::icone:
-        return GUID_ContainerFormatIco;
-    default:
-        return GUID_ContainerFormatJpeg;
+        return &GUID_ContainerFormatIco;
+    case FormatImage::png:
+        return &GUID_ContainerFormatPng;
+    case FormatImage::gif:
+        return &GUID_ContainerFormatGif;
+    case FormatImage::tiff:
+        return &GUID_ContainerFormatTiff;
+    case FormatImage::webp:
+        return &GUID_ContainerFormatWebp;
+    case FormatImage::jpeg_xr:
+        return &GUID_ContainerFormatWmp;
+    case FormatImage::heif:
+    case FormatImage::avif:
+    case FormatImage::metafichier:
+        break;
     }
+    return nullptr;
+}
+
+// Premultiplied by their alpha, the colour channels are the picture drawn over black: what
+// a transparent part of an icon, a PNG, a GIF, a TIFF or a WebP shows. A JPEG has no alpha.
+const GUID& format_32(FormatImage format) {
+    return format == FormatImage::jpeg ? GUID_WICPixelFormat32bppBGR : GUID_WICPixelFormat32bppPBGRA;
 }
 
 // Sizes `p` for `t`, in the memory it already holds when that is enough: fresh memory costs
@@ -67,18 +106,49 @@ Taille bornee(Taille v, Taille propre) {
     return {std::clamp(v.largeur, 1, propre.largeur), std::clamp(v.hauteur, 1, propre.hauteur)};
 }
 
+HRESULT convertisseur(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& format,
+                      Com<IWICFormatConverter>& c) {
+    HRESULT hr = f->CreateFormatConverter(c.adresse());
+    if (SUCCEEDED(hr))
+        hr = c->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom);
+    return hr;
+}
+
 // Converts a source to 32-bit pixels straight into `p`, already of the source's size.
-bool copier_32(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& format, Pixels& p) {
+HRESULT copier_32(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& format, Pixels& p) {
     Com<IWICFormatConverter> c;
-    if (FAILED(f->CreateFormatConverter(c.adresse())) ||
-        FAILED(c->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0.0,
-                             WICBitmapPaletteTypeCustom)))
-        return false;
+    HRESULT hr = convertisseur(f, source, format, c);
     UINT l = 0, h = 0;
-    if (FAILED(c->GetSize(&l, &h)) || l != static_cast<UINT>(p.largeur) || h != static_cast<UINT>(p.hauteur))
-        return false;
+    if (SUCCEEDED(hr)) hr = c->GetSize(&l, &h);
+    if (FAILED(hr)) return hr;
+    if (l != static_cast<UINT>(p.largeur) || h != static_cast<UINT>(p.hauteur)) return WINCODEC_ERR_BADIMAGE;
     const UINT pas = l * 4;  // within range: the size was checked against PIXELS_MAX
-    return SUCCEEDED(c->CopyPixels(nullptr, pas, pas * h, reinterpret_cast<BYTE*>(p.bgra.data())));
+    return c->CopyPixels(nullptr, pas, pas * h, reinterpret_cast<BYTE*>(p.bgra.data()));
+}
+
+// Reads a source of size `propre` a band of rows at a time into the filter down to `voulue`:
+// the program's memory holds one band and the output, however large the picture.
+HRESULT copier_en_bandes(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& format, Taille propre,
+                         Taille voulue, Pixels& sortie) {
+    if (!taille_admissible(voulue)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
+    Com<IWICFormatConverter> c;
+    HRESULT hr = convertisseur(f, source, format, c);
+    if (FAILED(hr)) return hr;
+    const size_t largeur = static_cast<size_t>(propre.largeur);
+    const int lignes = static_cast<int>(std::clamp<size_t>(OCTETS_BANDE / (4 * largeur), 1, propre.hauteur));
+    std::vector<uint32_t> bande(largeur * static_cast<size_t>(lignes));
+    Reduction reduction(propre, 1, voulue, std::move(sortie));
+    // Within range: the source's area is at most PIXELS_SOURCE_MAX, so a row is under 1 GB.
+    const UINT pas = static_cast<UINT>(4 * largeur);
+    for (int y = 0; y < propre.hauteur; y += lignes) {
+        const int n = std::min(lignes, propre.hauteur - y);
+        const WICRect rectangle{0, y, propre.largeur, n};
+        hr = c->CopyPixels(&rectangle, pas, pas * static_cast<UINT>(n), reinterpret_cast<BYTE*>(bande.data()));
+        if (FAILED(hr)) return hr;
+        reduction.ajouter(bande.data(), n, largeur);
+    }
+    sortie = reduction.finir();
+    return S_OK;
 }
 
 UINT bits_par_pixel(IWICImagingFactory* f, const GUID& format) {
@@ -93,7 +163,7 @@ UINT bits_par_pixel(IWICImagingFactory* f, const GUID& format) {
 }
 
 // Windows' JPEG decoder shrinks by 1/2, 1/4 or 1/8 while decoding, much quicker than a whole
-// decode. False when it cannot (Wine has no such interface): the caller decodes whole.
+// decode. False when it cannot (Wine has no such interface): the caller decodes otherwise.
 bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille propre, Taille voulue,
                     Pixels& sortie) {
     Com<TransformationSource> t;
@@ -109,6 +179,7 @@ bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille 
         const Taille reduite{static_cast<int>(l), static_cast<int>(h)};
         WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
         if (FAILED(t->GetClosestPixelFormat(&format))) return false;
+        // A shrunk picture still too large for one buffer of ours is read in bands instead.
         if (!allouer(sortie, reduite)) return false;
         if (format == GUID_WICPixelFormat32bppBGR) {
             if (FAILED(t->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, l * 4, l * h * 4,
@@ -125,7 +196,7 @@ bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille 
                                      static_cast<UINT>(taille), brut.data())) ||
                 FAILED(f->CreateBitmapFromMemory(l, h, format, static_cast<UINT>(pas), static_cast<UINT>(taille),
                                                  brut.data(), memoire.adresse())) ||
-                !copier_32(f, memoire.get(), GUID_WICPixelFormat32bppBGR, sortie))
+                FAILED(copier_32(f, memoire.get(), GUID_WICPixelFormat32bppBGR, sortie)))
                 return false;
         }
         return true;
@@ -133,18 +204,20 @@ bool decoder_reduit(IWICImagingFactory* f, IWICBitmapFrameDecode* trame, Taille 
     return false;
 }
 
-// The frame to show: an icon's largest picture, else the first.
-Com<IWICBitmapFrameDecode> trame_a_montrer(IWICBitmapDecoder* d, FormatImage format, Taille& propre) {
+// The frame to show: an icon's largest picture, else the first (a GIF's first frame).
+HRESULT trame_a_montrer(IWICBitmapDecoder* d, FormatImage format, Taille& propre, Com<IWICBitmapFrameDecode>& meilleure) {
     UINT n = 0;
-    if (FAILED(d->GetFrameCount(&n)) || n == 0) return {};
+    HRESULT hr = d->GetFrameCount(&n);
+    if (FAILED(hr)) return hr;
+    if (n == 0) return WINCODEC_ERR_FRAMEMISSING;
     if (format != FormatImage::icone) n = 1;
-    Com<IWICBitmapFrameDecode> meilleure;
     int64_t aire_max = 0;
     for (UINT i = 0; i < n; ++i) {
         Com<IWICBitmapFrameDecode> trame;
         UINT l = 0, h = 0;
-        if (FAILED(d->GetFrame(i, trame.adresse())) || FAILED(trame->GetSize(&l, &h))) continue;
-        if (l == 0 || h == 0 || l > INT_MAX || h > INT_MAX) continue;
+        hr = d->GetFrame(i, trame.adresse());
+        if (SUCCEEDED(hr)) hr = trame->GetSize(&l, &h);
+        if (FAILED(hr) || l == 0 || h == 0 || l > INT_MAX || h > INT_MAX) continue;
         const int64_t aire = static_cast<int64_t>(l) * h;
         if (aire > aire_max) {
             aire_max = aire;
@@ -152,15 +225,17 @@ Com<IWICBitmapFrameDecode> trame_a_montrer(IWICBitmapDecoder* d, FormatImage for
             meilleure = std::move(trame);
         }
     }
-    return meilleure;
+    if (meilleure) return S_OK;
+    return FAILED(hr) ? hr : WINCODEC_ERR_BADIMAGE;
 }
 
-bool decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& voulue, Pixels& sortie) {
+HRESULT decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& voulue, Pixels& sortie) {
     const Com<IWICImagingFactory> f = fabrique_wic();
-    if (!f) return false;
+    if (!f) return E_FAIL;
     Com<IWICStream> flux;
-    if (FAILED(f->CreateStream(flux.adresse())) || FAILED(flux->InitializeFromFilename(nom.c_str(), GENERIC_READ)))
-        return false;
+    HRESULT hr = f->CreateStream(flux.adresse());
+    if (SUCCEEDED(hr)) hr = flux->InitializeFromFilename(nom.c_str(), GENERIC_READ);
+    if (FAILED(hr)) return hr;
     const LireOctets lire = [&flux](uint64_t position, void* destination, size_t n) -> size_t {
         LARGE_INTEGER p;
         p.QuadPart = static_cast<LONGLONG>(std::min<uint64_t>(position, LLONG_MAX));
@@ -172,23 +247,34 @@ bool decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& voul
     };
     // Wine's decoders allocate and decode the whole picture as soon as they are opened.
     const std::optional<Taille> annoncee = taille_annoncee(format, lire);
-    if (!annoncee || !taille_admissible(*annoncee)) return false;
+    if (!annoncee || !source_admissible(*annoncee)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
     LARGE_INTEGER debut{};
+    hr = flux->Seek(debut, STREAM_SEEK_SET, nullptr);
+    if (FAILED(hr)) return hr;
     Com<IWICBitmapDecoder> d;
-    if (FAILED(flux->Seek(debut, STREAM_SEEK_SET, nullptr)) ||
-        FAILED(f->CreateDecoder(conteneur(format), nullptr, d.adresse())) ||
-        FAILED(d->Initialize(flux.get(), WICDecodeMetadataCacheOnDemand)))
-        return false;
+    if (const GUID* c = conteneur(format)) {
+        hr = f->CreateDecoder(*c, nullptr, d.adresse());
+        if (SUCCEEDED(hr)) hr = d->Initialize(flux.get(), WICDecodeMetadataCacheOnDemand);
+    } else {
+        hr = f->CreateDecoderFromStream(flux.get(), nullptr, WICDecodeMetadataCacheOnDemand, d.adresse());
+    }
+    if (FAILED(hr)) return hr;
     Taille propre;
-    const Com<IWICBitmapFrameDecode> trame = trame_a_montrer(d.get(), format, propre);
-    if (!trame || !taille_admissible(propre)) return false;
+    Com<IWICBitmapFrameDecode> trame;
+    hr = trame_a_montrer(d.get(), format, propre, trame);
+    if (FAILED(hr)) return hr;
+    if (!source_admissible(propre)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
     const Taille v = bornee(voulue(propre), propre);
     if (format == FormatImage::jpeg && 2 * v.largeur <= propre.largeur && 2 * v.hauteur <= propre.hauteur &&
         decoder_reduit(f.get(), trame.get(), propre, v, sortie))
-        return true;
-    // An icon's transparent parts turn to black, whatever colour they hide.
-    const GUID& format_32 = format == FormatImage::icone ? GUID_WICPixelFormat32bppPBGRA : GUID_WICPixelFormat32bppBGR;
-    return allouer(sortie, propre) && copier_32(f.get(), trame.get(), format_32, sortie);
+        return S_OK;
+    if (v == propre) {
+        if (!allouer(sortie, propre)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
+        return copier_32(f.get(), trame.get(), format_32(format), sortie);
+    }
+    // Wanted smaller: reduced as it is read, which is no slower than reducing the whole
+    // picture afterwards (a 24-megapixel JPEG under Wine) and never holds it in our memory.
+    return copier_en_bandes(f.get(), trame.get(), format_32(format), propre, v, sortie);
 }
 
 namespace gp = Gdiplus::DllExports;
@@ -271,18 +357,21 @@ bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& 
 
 }  // namespace
 
-bool PlateformeWin32::decoder(const std::string& chemin, FormatImage format,
-                              const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
+IssueDecodage PlateformeWin32::decoder(const std::string& chemin, FormatImage format,
+                                       const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
+    IssueDecodage r = IssueDecodage::illisible;
     try {
         const std::wstring nom = large_chemin(chemin);
-        if (format == FormatImage::metafichier ? decoder_metafichier(nom, voulue, sortie)
-                                               : decoder_wic(nom, format, voulue, sortie))
-            return true;
+        if (format == FormatImage::metafichier)
+            r = decoder_metafichier(nom, voulue, sortie) ? IssueDecodage::decodee : IssueDecodage::illisible;
+        else
+            r = issue(decoder_wic(nom, format, voulue, sortie));
     } catch (const std::exception&) {
         // Out of memory, most likely: this picture is skipped like any other bad one.
+        r = IssueDecodage::illisible;
     }
-    sortie = Pixels{};
-    return false;
+    if (r != IssueDecodage::decodee) sortie = Pixels{};
+    return r;
 }
 
 }  // namespace nocturo::win32

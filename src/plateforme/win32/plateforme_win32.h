@@ -50,8 +50,8 @@ public:
     void attendre_message(int millisecondes) override;
     void attendre_rafraichissement() override;
 
-    bool decoder(const std::string& chemin, FormatImage format,
-                 const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
+    IssueDecodage decoder(const std::string& chemin, FormatImage format,
+                          const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
 
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
