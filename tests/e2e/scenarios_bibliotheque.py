@@ -51,7 +51,8 @@ def couleurs_vues(banc, duree, etiquette):
     fin = time.monotonic() + duree
     while time.monotonic() < fin:
         banc.verifier_en_vie()
-        c = couleur_au_centre(banc.capturer(etiquette))
+        # One file for the phase, the last screen kept.
+        c = couleur_au_centre(banc.wine.capturer(banc.captures / f"{banc.nom}_{etiquette}.png"))
         if c and (not vues or vues[-1] != c):
             vues.append(c)
         time.sleep(0.2)
