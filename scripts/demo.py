@@ -21,6 +21,10 @@ PHOTOS = {
                            ("IMG_0003.JPG", "plasma:fractal")],
     "051231 noel": [("sapin.jpg", "gradient:darkgreen-white"), ("neige.jpg", "gradient:steelblue-white")],
     r"2019-07-14 Bretagne\plage": [("mer.JPG", "gradient:skyblue-teal"), ("sable.JPG", "gradient:khaki-sienna")],
+    # Names and kinds as phones and other countries make them.
+    "Москва 2019": [("Прогулка по Красной площади.jpeg", "gradient:firebrick-khaki")],
+    "Captures d'écran": [("Capture d'écran 2024-03-01 à 10.14.22 avec un nom bien plus long que 80 caractères.png",
+                          "gradient:purple-pink")],
 }
 
 
