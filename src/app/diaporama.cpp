@@ -177,7 +177,7 @@ void Tdiapo::quitter() {
     }
     if (sauver_en_quittant) {
         sauver_parametres();
-    } else if (catalogue_modifie_) {
+    } else if (catalogue_modifie_ && !reinitialiser_en_quittant) {
         // Pictures found gone leave the cache, so that the next start does not look for them
         // again; the settings stay as they are on the disk.
         try {
