@@ -81,16 +81,15 @@ int Tdiapo::indice_suivant() {
         Edit_indice_non_aleatoire.definir_texte(std::to_string(reglages.indice_non_aleatoire));
         return reglages.indice_non_aleatoire;
     }
-    return indice_suivant_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, catalogue.nombre()},
-                                    [this](int n) { return plateforme.aleatoire(n); },
-                                    [this](int n) { return tirage_frais(n); });
+    return indice_suivant_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, catalogue.nombre()}, paquet,
+                                    [this](int n) { return plateforme.aleatoire(n); }, graine());
 }
 
-int Tdiapo::tirage_frais(int n) {
-    return paquet.tirer(n, [this] {
+Graine Tdiapo::graine() {
+    return [this] {
         const auto morceau = [this] { return static_cast<uint64_t>(plateforme.aleatoire(1 << 30)); };
         return morceau() << 34 ^ morceau() << 17 ^ morceau();
-    });
+    };
 }
 
 void Tdiapo::ajouter_historique(const std::string& chemin) {
@@ -120,9 +119,8 @@ void Tdiapo::etape_fichier_rep_courant() {
 std::string Tdiapo::prevoir_image_suivante() {
     const int n = catalogue.nombre();
     const int p = CheckBox_rnd.coche()
-                      ? prevoir_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, n},
-                                          [this](int k) { return plateforme.aleatoire(k); },
-                                          [this](int k) { return tirage_frais(k); })
+                      ? prevoir_aleatoire(selection, {reglages.rayon_rnd, reglages.nb_fouille, n}, paquet,
+                                          [this](int k) { return plateforme.aleatoire(k); }, graine())
                       : suivant_en_ordre(reglages.indice_non_aleatoire, n);
     // A current-directory list still holding names gives the next one instead.
     std::vector<std::string> lignes;

@@ -130,7 +130,7 @@ void Tdiapo::sequence_demarrage() {
             // The same catalogue as the last run: its deck goes on where it was.
             std::string texte;
             EtatPaquet e;
-            if (p.lire_octets(FICHIER_PAQUET, texte) && decoder_paquet(texte, e) && e.restantes() == catalogue.nombre())
+            if (p.lire_octets(FICHIER_PAQUET, texte) && decoder_paquet(texte, e) && e.taille == catalogue.nombre())
                 paquet.reprendre(e);
         }
     } else {

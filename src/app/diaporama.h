@@ -313,8 +313,8 @@ private:
     std::string prevoir_image_suivante();
     void prevoir_suivante();
     ReglagesEffet reglages_effet() const;
-    // A fresh draw from the deck; its seeds come from the machine's chance.
-    int tirage_frais(int n);
+    // The seeds of the random order's cycles, from the machine's chance.
+    Graine graine();
     std::string cle_copie(const std::string& chemin) const;
     Chargement charger(const std::string& chemin);
     void placer_image(const Cadre& c);

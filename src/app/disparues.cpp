@@ -28,7 +28,7 @@ bool sous(const std::string& chemin, const std::string& repertoire) {
 void Tdiapo::retirer_du_catalogue(const std::vector<int32_t>& positions) {
     if (positions.empty()) return;
     // The random order's deck goes on without them: no repeat before the rest has come.
-    paquet.retirer(positions, catalogue.nombre());
+    paquet.retirer(positions, catalogue.nombre(), graine());
     // In catalogue order the show goes on with the picture after the current one: the
     // position moves back by the pictures leaving up to it.
     const auto avant = static_cast<int>(std::upper_bound(positions.begin(), positions.end(),

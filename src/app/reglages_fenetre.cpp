@@ -213,11 +213,9 @@ void Tdiapo::sauver_parametres() {
 }
 
 void Tdiapo::sauver_paquet() {
+    // A draw made ahead for the next picture is not marked before its turn: not spent.
     if (sans_donnees_ || paquet.etat().taille == 0) return;
-    // A draw made ahead for the next picture and not shown yet is not spent.
-    EtatPaquet e = paquet.etat();
-    if (selection.garde && e.curseur > 0) --e.curseur;
-    ecrire_fichier_sur(plateforme, FICHIER_PAQUET, coder_paquet(e));
+    ecrire_fichier_sur(plateforme, FICHIER_PAQUET, coder_paquet(paquet.etat()));
 }
 
 }  // namespace nocturo

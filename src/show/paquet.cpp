@@ -4,6 +4,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <iterator>
+#include <string_view>
 #include <sstream>
 
 #include "util/fichiers.h"
@@ -40,62 +41,107 @@ std::vector<int32_t> permutation(uint64_t graine, int32_t taille) {
     return p;
 }
 
-void Paquet::battre() { ordre_ = permutation(etat_.graine, etat_.taille); }
-
-void Paquet::reprendre(const EtatPaquet& e) {
-    etat_ = e;
+void Paquet::nouveau_cycle(int taille, const Graine& graine) {
+    etat_ = {graine(), 0, taille, std::vector<bool>(static_cast<size_t>(taille), false)};
+    montrees_ = 0;
     ordre_.clear();
 }
 
-int Paquet::tirer(int taille, const std::function<uint64_t()>& hasard) {
-    if (taille <= 0) return 0;
-    if (etat_.restantes() != taille || etat_.curseur < 0) etat_.curseur = etat_.taille;
-    while (true) {
-        if (etat_.curseur >= etat_.taille) {
-            etat_ = {hasard(), 0, taille, {}};
-            ordre_.clear();
-        }
-        if (ordre_.size() != static_cast<size_t>(etat_.taille)) battre();
-        const int32_t p = ordre_[static_cast<size_t>(etat_.curseur++)];
-        const auto& r = etat_.retirees;
-        const auto avant = std::lower_bound(r.begin(), r.end(), p);
-        if (avant != r.end() && *avant == p) continue;  // no longer in the catalogue
-        return p - static_cast<int32_t>(avant - r.begin());
-    }
+void Paquet::reprendre(const EtatPaquet& e) {
+    etat_ = e;
+    if (etat_.montrees.size() != static_cast<size_t>(etat_.taille)) etat_.montrees.assign(static_cast<size_t>(etat_.taille), false);
+    montrees_ = static_cast<int32_t>(std::count(etat_.montrees.begin(), etat_.montrees.end(), true));
+    ordre_.clear();
 }
 
-void Paquet::retirer(const std::vector<int32_t>& positions, int taille) {
-    if (positions.empty() || etat_.taille <= 0 || etat_.restantes() != taille) return;
-    // The catalogue's position q is the q-th of the deck's positions still in it.
-    std::vector<int32_t> nouvelles;
-    const std::vector<int32_t>& r = etat_.retirees;
-    size_t k = 0, a = 0;
-    for (int32_t p = 0, q = 0; p < etat_.taille && a < positions.size(); ++p) {
-        if (k < r.size() && r[k] == p) {
-            ++k;
-            continue;
-        }
-        if (q++ == positions[a]) {
-            nouvelles.push_back(p);
-            ++a;
+int Paquet::prochain(int taille, const Graine& graine) {
+    if (taille <= 0) return 0;
+    if (etat_.taille != taille || montrees_ >= taille || etat_.curseur < 0 || etat_.curseur >= taille)
+        nouveau_cycle(taille, graine);
+    if (ordre_.size() != static_cast<size_t>(taille)) ordre_ = permutation(etat_.graine, taille);
+    // Every place before the cursor holds a picture shown: past it lies one that is not.
+    while (etat_.montrees[static_cast<size_t>(ordre_[static_cast<size_t>(etat_.curseur)])]) {
+        if (++etat_.curseur >= taille) {
+            nouveau_cycle(taille, graine);
+            ordre_ = permutation(etat_.graine, taille);
         }
     }
-    std::vector<int32_t> toutes;
-    std::merge(r.begin(), r.end(), nouvelles.begin(), nouvelles.end(), std::back_inserter(toutes));
-    etat_.retirees = std::move(toutes);
+    return ordre_[static_cast<size_t>(etat_.curseur)];
 }
+
+bool Paquet::montree(int position) const {
+    return position >= 0 && static_cast<size_t>(position) < etat_.montrees.size() &&
+           etat_.montrees[static_cast<size_t>(position)];
+}
+
+void Paquet::marquer(int position) {
+    if (position < 0 || static_cast<size_t>(position) >= etat_.montrees.size() || montree(position)) return;
+    etat_.montrees[static_cast<size_t>(position)] = true;
+    ++montrees_;
+}
+
+void Paquet::suivre(const std::vector<int32_t>& vers, int nouvelle_taille, const Graine& graine) {
+    std::vector<bool> montrees(static_cast<size_t>(std::max(nouvelle_taille, 0)), false);
+    for (size_t p = 0; p < vers.size() && p < etat_.montrees.size(); ++p)
+        if (etat_.montrees[p] && vers[p] >= 0 && vers[p] < nouvelle_taille) montrees[static_cast<size_t>(vers[p])] = true;
+    nouveau_cycle(nouvelle_taille, graine);
+    etat_.montrees = std::move(montrees);
+    montrees_ = static_cast<int32_t>(std::count(etat_.montrees.begin(), etat_.montrees.end(), true));
+}
+
+void Paquet::retirer(const std::vector<int32_t>& positions, int taille, const Graine& graine) {
+    if (positions.empty() || etat_.taille != taille) return;
+    std::vector<int32_t> vers(static_cast<size_t>(taille));
+    size_t k = 0;
+    int32_t q = 0;
+    for (int32_t p = 0; p < taille; ++p) {
+        if (k < positions.size() && positions[k] == p) {
+            vers[static_cast<size_t>(p)] = -1;
+            ++k;
+        } else {
+            vers[static_cast<size_t>(p)] = q++;
+        }
+    }
+    suivre(vers, q, graine);
+}
+
+namespace {
+
+constexpr std::string_view BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string en_base64(const std::vector<bool>& bits) {
+    std::string r;
+    r.reserve(bits.size() / 6 + 1);
+    for (size_t i = 0; i < bits.size(); i += 6) {
+        int v = 0;
+        for (size_t b = 0; b < 6 && i + b < bits.size(); ++b) v |= bits[i + b] ? 1 << b : 0;
+        r += BASE64[static_cast<size_t>(v)];
+    }
+    return r;
+}
+
+bool de_base64(std::string_view t, size_t n, std::vector<bool>& bits) {
+    if (t.size() != (n + 5) / 6) return false;
+    bits.assign(n, false);
+    for (size_t i = 0; i < t.size(); ++i) {
+        const size_t v = BASE64.find(t[i]);
+        if (v == std::string_view::npos) return false;
+        for (size_t b = 0; b < 6; ++b) {
+            if (!(v >> b & 1)) continue;
+            if (i * 6 + b >= n) return false;
+            bits[i * 6 + b] = true;
+        }
+    }
+    return true;
+}
+
+}  // namespace
 
 std::string coder_paquet(const EtatPaquet& e) {
     char texte[160];
     std::snprintf(texte, sizeof texte, "graine = %" PRIu64 "\r\ncurseur = %" PRId32 "\r\ntaille = %" PRId32 "\r\n",
                   e.graine, e.curseur, e.taille);
-    std::string r = texte;
-    if (!e.retirees.empty()) {
-        r += "retirees =";
-        for (int32_t p : e.retirees) r += " " + std::to_string(p);
-        r += "\r\n";
-    }
-    return r;
+    return texte + ("montrees = " + en_base64(e.montrees) + "\r\n");
 }
 
 bool decoder_paquet(const std::string& texte, EtatPaquet& e) {
@@ -111,19 +157,46 @@ bool decoder_paquet(const std::string& texte, EtatPaquet& e) {
     lu.graine = g;
     lu.curseur = static_cast<int32_t>(c);
     lu.taille = static_cast<int32_t>(t);
+    const std::string montrees = "montrees = ";
+    if (l.size() == 4 && l[3].compare(0, montrees.size(), montrees) == 0) {
+        if (!de_base64(std::string_view(l[3]).substr(montrees.size()), static_cast<size_t>(t), lu.montrees)) return false;
+        // The places before the cursor hold pictures shown.
+        if (c > 0) {
+            const std::vector<int32_t> ordre = permutation(lu.graine, lu.taille);
+            for (long k = 0; k < c; ++k)
+                if (!lu.montrees[static_cast<size_t>(ordre[static_cast<size_t>(k)])]) return false;
+        }
+        e = std::move(lu);
+        return true;
+    }
+    // An earlier version's deck: the positions taken out since it was made, ascending.
+    std::vector<int32_t> retirees;
     if (l.size() == 4) {
-        // Ascending positions of the deck's catalogue, each once.
         const std::string entete = "retirees =";
         if (l[3].compare(0, entete.size(), entete) != 0) return false;
         std::istringstream nombres(l[3].substr(entete.size()));
         long long p = 0;
         while (nombres >> p) {
-            if (p < 0 || p >= t || (!lu.retirees.empty() && p <= lu.retirees.back())) return false;
-            lu.retirees.push_back(static_cast<int32_t>(p));
+            if (p < 0 || p >= t || (!retirees.empty() && p <= retirees.back())) return false;
+            retirees.push_back(static_cast<int32_t>(p));
         }
-        if (!nombres.eof() || lu.retirees.empty()) return false;
+        if (!nombres.eof() || retirees.empty()) return false;
     }
-    e = lu;
+    // Its drawn positions are shown, counted as the catalogue counts them now.
+    std::vector<bool> montrees_avant(static_cast<size_t>(t), false);
+    const std::vector<int32_t> ordre = permutation(lu.graine, lu.taille);
+    for (long k = 0; k < c; ++k) montrees_avant[static_cast<size_t>(ordre[static_cast<size_t>(k)])] = true;
+    lu.montrees.clear();
+    for (int32_t p = 0, k = 0; p < lu.taille; ++p) {
+        if (static_cast<size_t>(k) < retirees.size() && retirees[static_cast<size_t>(k)] == p) {
+            ++k;
+            continue;
+        }
+        lu.montrees.push_back(montrees_avant[static_cast<size_t>(p)]);
+    }
+    lu.taille = static_cast<int32_t>(lu.montrees.size());
+    lu.curseur = 0;
+    e = std::move(lu);
     return true;
 }
 

@@ -381,3 +381,20 @@ TEST_F(Diaporama, LAnneeEstCelleDeLaPriseDeVueQuandLeRepertoireNeLaDitPas) {
 
 }  // namespace
 }  // namespace nocturo::test
+
+namespace nocturo::test {
+namespace {
+
+TEST_F(Diaporama, ParGroupesAuHasardChaqueImageUneFoisParCycle) {
+    // The default groups: a fresh draw, then two more within five positions after it.
+    preparer(9, {"CheckBox_rnd.Checked = true", "dt0_a = 1000"});
+    m.touche_a(18500, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    const std::vector<std::string> v = montrees();
+    ASSERT_GE(v.size(), 18u);
+    EXPECT_EQ(std::set<std::string>(v.begin(), v.begin() + 9).size(), 9u);
+    EXPECT_EQ(std::set<std::string>(v.begin() + 9, v.begin() + 18).size(), 9u);
+}
+
+}  // namespace
+}  // namespace nocturo::test

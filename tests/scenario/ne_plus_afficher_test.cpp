@@ -168,10 +168,10 @@ TEST_F(NePlusAfficher, LeTirageAleatoireContinueSansLImageCachee) {
     // Six pictures: the first six draws, hidden one included, are all different.
     ASSERT_GE(vues.size(), 6u);
     EXPECT_EQ(std::set<std::string>(vues.begin(), vues.begin() + 6).size(), 6u);
-    // Quit before the deck's end: its file keeps the position it lost.
+    // Quit before the cycle's end: its file is for the five pictures left.
     fichiers.clear();
     premier({true}, true, false, {VK_SUPPR}, true, 5000);
-    EXPECT_NE(fichiers[FICHIER_PAQUET].find("retirees = "), std::string::npos) << fichiers[FICHIER_PAQUET];
+    EXPECT_NE(fichiers[FICHIER_PAQUET].find("taille = 5\r\nmontrees = "), std::string::npos) << fichiers[FICHIER_PAQUET];
 }
 
 // Del with the panel hidden is a key like any other: it stops the show, asks nothing.

@@ -1,27 +1,13 @@
-// The choice of the next picture, in catalogue order and by random groups.
+// The choice of the next picture, in catalogue order and by random groups within a cycle.
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <map>
 #include <set>
 
 #include "show/selection.h"
 
 namespace nocturo::test {
 namespace {
-
-// Draws that a test decides: each call takes the next value (modulo n).
-struct HasardScripte {
-    std::deque<int> valeurs;
-    int appels = 0;
-    Hasard fonction() {
-        return [this](int n) {
-            ++appels;
-            int v = valeurs.empty() ? 0 : valeurs.front();
-            if (!valeurs.empty()) valeurs.pop_front();
-            return n > 0 ? v % n : 0;
-        };
-    }
-};
 
 // A plain generator, for shuffles whose order does not matter.
 Hasard lineaire(unsigned graine) {
@@ -31,6 +17,10 @@ Hasard lineaire(unsigned graine) {
     };
 }
 
+Graine graines(uint64_t depart) {
+    return [x = depart]() mutable { return x += 0x9E3779B97F4A7C15ull; };
+}
+
 TEST(OrdreDuCatalogue, ApresLaPositionGardeeEtRetourAuDebut) {
     EXPECT_EQ(suivant_en_ordre(9, 10), 0);
     EXPECT_EQ(suivant_en_ordre(4, 10), 5);
@@ -38,97 +28,122 @@ TEST(OrdreDuCatalogue, ApresLaPositionGardeeEtRetourAuDebut) {
     EXPECT_EQ(suivant_en_ordre(-5, 10), 0);
 }
 
-// The draws of one group after a fresh draw at `centre` in a catalogue of `n`; the shuffle
-// takes a plain generator.
-std::vector<int> groupe(int centre, int n, int rayon, int fouille, unsigned graine = 7) {
+// The positions a show gives, each checked against its announcement ahead.
+std::vector<int> tirages(int n, int rayon, int fouille, int combien, unsigned graine) {
     Selection s;
-    bool premier = true;
-    Hasard suite = lineaire(graine);
-    const Hasard h = [&](int m) {
-        if (!premier) return suite(m);
-        premier = false;
-        return centre;
-    };
+    Paquet p;
+    const Hasard h = lineaire(graine);
+    const Graine g = graines(graine);
     std::vector<int> r;
-    for (int k = 0; k < fouille; ++k) r.push_back(indice_suivant_aleatoire(s, {rayon, fouille, n}, h));
-    EXPECT_EQ(s.compteur_tirages, 0) << "the group is over";
+    for (int k = 0; k < combien; ++k) {
+        const int annoncee = prevoir_aleatoire(s, {rayon, fouille, n}, p, h, g);
+        r.push_back(indice_suivant_aleatoire(s, {rayon, fouille, n}, p, h, g));
+        EXPECT_EQ(r.back(), annoncee) << "the position announced ahead is the one given";
+    }
     return r;
 }
 
-TEST(Groupes, QuatreDistinctsApresLeTirageFrais) {
-    for (unsigned graine = 1; graine < 20; ++graine) {
-        const std::vector<int> g = groupe(100, 1000, 5, 5, graine);
-        ASSERT_EQ(g.size(), 5u);
-        EXPECT_EQ(g[0], 100);
-        const std::set<int> suite(g.begin() + 1, g.end());
-        EXPECT_EQ(suite.size(), 4u);
-        EXPECT_GE(*suite.begin(), 101);
-        EXPECT_LE(*suite.rbegin(), 105);
+// A draw just given was fresh: it is the group's centre, no offset tried yet.
+bool frais(const Selection& s, int v) { return s.centre_tirage == v && s.prochain_decalage == 1; }
+
+TEST(Cycles, ChaqueImageUneFoisParCycleGroupesCompris) {
+    // Two cycles of a small catalogue under every kind of setting: one picture a group, a
+    // group as large as the catalogue, more members than the radius holds, a radius of 1.
+    const struct {
+        int n, rayon, fouille;
+    } cas[] = {{9, 5, 3}, {9, 1, 1}, {9, 1, 3}, {9, 9, 9}, {9, 2, 8}, {9, 0, 3}, {12, 60, 70}, {1, 5, 3}, {31, 3, 4},
+               {40, 5, 3}};
+    for (const auto& c : cas) {
+        for (unsigned graine = 1; graine <= 5; ++graine) {
+            const std::vector<int> t = tirages(c.n, c.rayon, c.fouille, 2 * c.n, graine);
+            for (int cycle = 0; cycle < 2; ++cycle) {
+                const std::set<int> vues(t.begin() + cycle * c.n, t.begin() + (cycle + 1) * c.n);
+                EXPECT_EQ(static_cast<int>(vues.size()), c.n)
+                    << "n " << c.n << " rayon " << c.rayon << " fouille " << c.fouille << " graine " << graine << " cycle " << cycle;
+            }
+        }
     }
 }
 
-TEST(Groupes, AuBoutDuCatalogueLaDernierePosition) {
-    EXPECT_EQ(groupe(999, 1000, 5, 5), (std::vector<int>{999, 999, 999, 999, 999}));
+TEST(Groupes, LesMembresSuiventLeTirageFraisDansLeRayon) {
+    const struct {
+        int n, rayon, fouille;
+    } cas[] = {{1000, 5, 3}, {1000, 5, 6}, {1000, 3, 8}, {200, 1, 2}, {200, 0, 2}, {5000, 500, 70}};
+    for (const auto& c : cas) {
+        Selection s;
+        Paquet p;
+        const Hasard h = lineaire(3);
+        const Graine g = graines(3);
+        const ReglagesSelection r{c.rayon, c.fouille, c.n};
+        int centre = -1, taille_groupe = 0;
+        for (int k = 0; k < 300; ++k) {
+            const int v = indice_suivant_aleatoire(s, r, p, h, g);
+            if (frais(s, v)) {
+                centre = v;
+                taille_groupe = 1;
+                continue;
+            }
+            ++taille_groupe;
+            EXPECT_GT(v, centre) << "rayon " << c.rayon;
+            EXPECT_LE(v, centre + std::clamp(c.rayon, 1, 60)) << "rayon " << c.rayon;
+            EXPECT_LE(taille_groupe, c.fouille);
+        }
+    }
 }
 
-TEST(Groupes, PlusDeTiragesQueDeRayon) {
-    // nb_fouille 8, rayon 3: three distinct positions among p + 1 .. p + 3, then p four times.
-    const std::vector<int> g = groupe(50, 1000, 3, 8);
-    EXPECT_EQ(std::set<int>(g.begin() + 1, g.begin() + 4), (std::set<int>{51, 52, 53}));
-    EXPECT_EQ(std::vector<int>(g.begin() + 4, g.end()), (std::vector<int>{50, 50, 50, 50}));
-}
-
-TEST(Groupes, RayonNulOuNegatifPrendLaSuivante) {
-    EXPECT_EQ(groupe(50, 1000, 0, 3), (std::vector<int>{50, 51, 51}));
-    EXPECT_EQ(groupe(999, 1000, -2, 2), (std::vector<int>{999, 999}));
-}
-
-TEST(Groupes, UnSeulTirageParGroupeEstToujoursFrais) {
+TEST(Groupes, AuBoutDuCatalogueLeGroupeEstPlusCourt) {
+    // A fresh draw at the last position: no member past the end, no repeat of it; the
+    // next draw is fresh.
+    Paquet p;
+    const Graine g = graines(1);
+    int derniere = -1;
+    for (int k = 0; k < 10 && derniere != 9; ++k) {
+        derniere = p.prochain(10, g);
+        if (derniere != 9) p.marquer(derniere);
+    }
+    ASSERT_EQ(derniere, 9);
     Selection s;
-    HasardScripte h{{3, 0, 0, 7, 0, 0, 1, 0, 0}};  // each fresh draw, then its shuffle of one offset
-    std::vector<int> r;
-    for (int k = 0; k < 3; ++k) r.push_back(indice_suivant_aleatoire(s, {1, 1, 10}, h.fonction()));
-    EXPECT_EQ(r, (std::vector<int>{3, 7, 1}));
-}
-
-TEST(Groupes, RayonEtTiragesAuDelaDeLaTableSontBornes) {
-    // A radius of 500 shuffles the 60 offsets the table holds; draws past entry 60 give the
-    // fresh draw's picture again.
-    const std::vector<int> g = groupe(1000, 5000, 500, 70);
-    EXPECT_EQ(std::set<int>(g.begin() + 1, g.begin() + 61).size(), 60u);
-    EXPECT_EQ(*std::max_element(g.begin(), g.end()), 1060);
-    EXPECT_EQ(std::vector<int>(g.begin() + 61, g.end()), std::vector<int>(9, 1000));
+    const Hasard h = lineaire(1);
+    EXPECT_EQ(indice_suivant_aleatoire(s, {5, 3, 10}, p, h, g), 9);
+    const int suivante = indice_suivant_aleatoire(s, {5, 3, 10}, p, h, g);
+    EXPECT_NE(suivante, 9);
+    EXPECT_TRUE(frais(s, suivante));
 }
 
 TEST(Prevision, DonneLaPositionSuivanteSansAvancerEtGardeLeTirageFrais) {
     Selection prevue, directe;
+    Paquet p1, p2;
     const ReglagesSelection r{5, 3, 1000};
     Hasard h1 = lineaire(3), h2 = lineaire(3);
-    for (int k = 0; k < 12; ++k) {
+    const Graine g1 = graines(4), g2 = graines(4);
+    for (int k = 0; k < 30; ++k) {
         const Selection avant = prevue;
-        const int annoncee = prevoir_aleatoire(prevue, r, h1);
+        const int annoncee = prevoir_aleatoire(prevue, r, p1, h1, g1);
         // Asking again changes nothing and draws nothing.
-        EXPECT_EQ(prevoir_aleatoire(prevue, r, h1), annoncee);
+        EXPECT_EQ(prevoir_aleatoire(prevue, r, p1, h1, g1), annoncee);
         EXPECT_EQ(prevue.compteur_tirages, avant.compteur_tirages);
-        EXPECT_EQ(indice_suivant_aleatoire(prevue, r, h1), annoncee) << k;
+        EXPECT_FALSE(p1.montree(annoncee));
+        EXPECT_EQ(indice_suivant_aleatoire(prevue, r, p1, h1, g1), annoncee) << k;
         // The same draws as a selection that never looked ahead.
-        EXPECT_EQ(indice_suivant_aleatoire(directe, r, h2), annoncee) << k;
+        EXPECT_EQ(indice_suivant_aleatoire(directe, r, p2, h2, g2), annoncee) << k;
     }
 }
 
 TEST(Prevision, UnTirageGardePourUnAutreCatalogueEstRefait) {
     Selection s;
-    // A fresh draw, then ten draws of its shuffle of five offsets, and again.
-    HasardScripte h{{7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
-    EXPECT_EQ(prevoir_aleatoire(s, {5, 3, 10}, h.fonction()), 7);
-    EXPECT_EQ(indice_suivant_aleatoire(s, {5, 3, 4}, h.fonction()), 2);  // the catalogue changed
+    Paquet p;
+    const Hasard h = lineaire(2);
+    const Graine g = graines(2);
+    const int prevue = prevoir_aleatoire(s, {5, 3, 10}, p, h, g);
+    EXPECT_LT(prevue, 10);
+    EXPECT_LT(indice_suivant_aleatoire(s, {5, 3, 4}, p, h, g), 4);  // the catalogue changed
     EXPECT_FALSE(s.garde);
 }
 
 TEST(Recommencer, LeProchainTirageEstFraisEtLaTableVide) {
     Selection s;
-    const Hasard h = lineaire(5);
-    indice_suivant_aleatoire(s, {5, 3, 1000}, h);
+    Paquet p;
+    indice_suivant_aleatoire(s, {5, 3, 1000}, p, lineaire(5), graines(5));
     ASSERT_EQ(s.compteur_tirages, 1);
     s.recommencer();
     EXPECT_EQ(s.compteur_tirages, 0);
