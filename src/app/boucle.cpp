@@ -13,6 +13,8 @@ namespace nocturo {
 
 namespace {
 
+constexpr double RAFRAICHIR_APRES_JOURS = 15.0 / (24 * 60);
+
 // Resets a flag when the scope ends, however it ends.
 class Drapeau {
 public:
@@ -48,6 +50,8 @@ void Tdiapo::boucle_diaporama() {
         if (catalogue.vide()) {
             Panel1.definir_visible(true);
             p.definir_curseur_ecran(curseur_normal);
+            // A scan cut short before its first picture: finished beside the panel.
+            if (rafraichissement_voulu_ && rafraichissement_actif && !rafraichissement_lance_) lancer_rafraichissement();
             return;
         }
         Label6.definir_visible(false);
@@ -130,6 +134,7 @@ std::string Tdiapo::prevoir_image_suivante() {
 }
 
 bool Tdiapo::montrer_image_suivante() {
+    appliquer_rafraichissement();
     // A picture gone or of a kind this machine cannot decode is passed over at once; a
     // catalogue of nothing else ends the search instead of spinning.
     const int essais = std::min(catalogue.nombre(), 10000) + 2;
@@ -158,6 +163,12 @@ bool Tdiapo::montrer_image_suivante() {
         Label1.definir_legende(sans_points(legende, ' '));
         if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
         poser_image(std::move(c));
+        // Once the first picture is on screen, not before: it must not wait for the disks.
+        // Then again every quarter of an hour, for what the user copies while it runs.
+        if (rafraichissement_actif && !rafraichisseur_.en_cours() &&
+            (rafraichissement_lance_ ? plateforme.maintenant() - dernier_rafraichissement_ > RAFRAICHIR_APRES_JOURS
+                                     : rafraichissement_voulu_))
+            lancer_rafraichissement();
         // Chosen now, decoded while this one shows.
         prevoir_suivante();
         afficher_effet(image_courante);

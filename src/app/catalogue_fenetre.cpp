@@ -4,6 +4,7 @@
 #include "catalogue/cache.h"
 #include "catalogue/exclusions.h"
 #include "catalogue/filtres.h"
+#include "catalogue/fusion.h"
 #include "catalogue/parcours.h"
 #include "settings/donnees.h"
 #include "util/texte.h"
@@ -47,7 +48,10 @@ void Tdiapo::scanner_catalogue() {
         plateforme.traiter_messages();
         return touche_appuyee;
     });
-    if (!sans_donnees_) p.ecrire_octets(FICHIER_MARQUEUR, "");
+    // Cut short by a key, the pictures found so far are shown, but they are not the
+    // catalogue: the walk beside the show, or the next start, finishes it.
+    catalogue_complet_ = !touche_appuyee;
+    if (!sans_donnees_ && catalogue_complet_) p.ecrire_octets(FICHIER_MARQUEUR, "");
 }
 
 void Tdiapo::lire_fichier_exclusions() {
@@ -60,7 +64,53 @@ void Tdiapo::lire_fichier_exclusions() {
 void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes(plateforme, "C:\\Nocturo", "Nocturo_exclusion.txt"); }
 
 void Tdiapo::sauver_catalogue() {
-    if (!sans_donnees_) ecrire_cache(catalogue, plateforme);
+    if (!sans_donnees_ && catalogue_complet_) ecrire_cache(catalogue, plateforme);
+}
+
+void Tdiapo::lancer_rafraichissement() {
+    rafraichissement_lance_ = true;
+    dernier_rafraichissement_ = plateforme.maintenant();
+    rafraichisseur_.lancer(racines(), criteres_scan(), plateforme, [this] { plateforme.fil_discret(); });
+}
+
+void Tdiapo::appliquer_rafraichissement() {
+    std::optional<Rafraichissement> r = rafraichisseur_.prendre(rafraichissement_attendu);
+    if (!r) return;
+    Catalogue nouveau = garder_absentes(catalogue, std::move(r->catalogue), r->absentes);
+    const bool etait_complet = catalogue_complet_;
+    catalogue_complet_ = true;
+    if (nouveau == catalogue) {
+        // An unchanged library writes nothing; a scan cut short is now known whole.
+        if (!etait_complet && !sans_donnees_) plateforme.ecrire_octets(FICHIER_MARQUEUR, "");
+        if (!etait_complet) sauver_catalogue();
+        return;
+    }
+    const std::vector<int32_t> vers = correspondance(catalogue, nouveau);
+    paquet.suivre(vers, nouveau.nombre(), graine());
+    // In catalogue order the show goes on after the same picture, wherever it now stands;
+    // after the next one still there when it left.
+    const int32_t courant = reglages.indice_non_aleatoire;
+    if (courant >= 0 && courant < catalogue.nombre()) {
+        int32_t i = courant;
+        while (i < catalogue.nombre() && vers[static_cast<size_t>(i)] < 0) ++i;
+        reglages.indice_non_aleatoire = i == courant              ? vers[static_cast<size_t>(i)]
+                                        : i < catalogue.nombre() ? vers[static_cast<size_t>(i)] - 1
+                                                                 : nouveau.nombre() - 1;
+        Edit_indice_non_aleatoire.definir_texte(std::to_string(reglages.indice_non_aleatoire));
+    }
+    // Positions drawn ahead point into the old catalogue.
+    selection.recommencer();
+    selection.garde.reset();
+    catalogue = std::move(nouveau);
+    Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
+    catalogue_modifie_ = true;
+    try {
+        sauver_catalogue();
+        sauver_paquet();
+        catalogue_modifie_ = false;
+    } catch (const std::exception&) {
+        // The show goes on; the quit path tries again.
+    }
 }
 
 void Tdiapo::charger_catalogue() { catalogue = lire_cache(plateforme); }

@@ -46,6 +46,9 @@ void Tdiapo::FormKeyUp(int touche) {
 
 void Tdiapo::Timer1Timer() {
     Plateforme& p = plateforme;
+    // With no show running, what the walk beside it found comes in here; while it runs, it
+    // comes between two pictures.
+    if (catalogue.vide() || !defilement_actif) appliquer_rafraichissement();
     const Point pointeur = p.position_curseur();
     ++nb_tops;
     const double t = p.maintenant();

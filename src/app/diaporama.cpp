@@ -132,6 +132,8 @@ void Tdiapo::sequence_demarrage() {
             EtatPaquet e;
             if (p.lire_octets(FICHIER_PAQUET, texte) && decoder_paquet(texte, e) && e.taille == catalogue.nombre())
                 paquet.reprendre(e);
+            // The disks may have changed since: walked again beside the show.
+            rafraichissement_voulu_ = true;
         }
     } else {
         p.supprimer_fichier(FICHIER_HISTORIQUE);
@@ -139,9 +141,12 @@ void Tdiapo::sequence_demarrage() {
         scanner_catalogue();
         sauver_catalogue();
     }
+    // A scan cut short is finished beside the show.
+    if (!catalogue_complet_) rafraichissement_voulu_ = true;
     if (offre_images_acceptee_) {
         offre_images_acceptee_ = false;
-        if (catalogue.vide()) {
+        // A scan cut short keeps the folder: its pictures are still to come.
+        if (catalogue.vide() && catalogue_complet_) {
             // Nothing to show after all: the first start as without the offer.
             montrer_racines({});
             guider_premier_demarrage();
@@ -171,6 +176,8 @@ void Tdiapo::FormActivate() {
 
 void Tdiapo::quitter() {
     Plateforme& p = plateforme;
+    // The walk beside the show writes nothing: it is only told to stop.
+    rafraichisseur_.demander_arret();
     if (reinitialiser_en_quittant) {
         p.supprimer_fichier(FICHIER_MARQUEUR);
         p.supprimer_fichier(FICHIER_REP_COURANT);

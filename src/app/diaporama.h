@@ -11,6 +11,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/criteres.h"
 #include "catalogue/detecteur.h"
+#include "catalogue/rafraichissement.h"
 #include "forme/controles.h"
 #include "plateforme/plateforme.h"
 #include "settings/racines.h"
@@ -260,6 +261,14 @@ public:
     void SpeedButton1Click();
     void sauver_catalogue();
     void charger_catalogue();
+    // The roots walked again beside the show, once a run, when the catalogue came from the
+    // cache or from a scan cut short; what changed reaches the show between two pictures.
+    void lancer_rafraichissement();
+    void appliquer_rafraichissement();
+    // The tests wait for the walk at the next picture, so that its effect comes at a known
+    // time, or go without it.
+    bool rafraichissement_attendu = false;
+    bool rafraichissement_actif = true;
     void afficher_annee_et_filtres();
 
     // ---- Show ----
@@ -368,6 +377,13 @@ private:
     // them.
     void retirer_du_catalogue(const std::vector<int32_t>& positions);
     Prechargeur prechargeur_;
+    Rafraichisseur rafraichisseur_;
+    bool rafraichissement_voulu_ = false;
+    bool rafraichissement_lance_ = false;
+    double dernier_rafraichissement_ = 0;  // when the last walk beside the show began
+    // The catalogue holds every picture of the roots: false after a scan cut short by a key,
+    // until a walk has gone through whole. Only a whole catalogue gets the marker.
+    bool catalogue_complet_ = true;
 
     void construire_controles();
     void montrer_historique();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "catalogue/chemins.h"
+#include "catalogue/fusion.h"
 #include "util/texte.h"
 
 namespace nocturo {
@@ -14,14 +15,6 @@ namespace {
 
 // Absent roots are looked at again after this long: a disk plugged back, a share awake.
 constexpr double REVUE_RACINES_JOURS = 30.0 / 86400;
-
-// `chemin` is `repertoire` or lies below it, ignoring case as the system does.
-bool sous(const std::string& chemin, const std::string& repertoire) {
-    if (repertoire.empty()) return false;
-    const std::string r = majuscules(repertoire), c = majuscules(chemin);
-    if (c.size() < r.size() || c.compare(0, r.size(), r) != 0) return false;
-    return c.size() == r.size() || r.back() == '\\' || c[r.size()] == '\\';
-}
 
 }  // namespace
 
@@ -46,7 +39,7 @@ void Tdiapo::retirer_du_catalogue(const std::vector<int32_t>& positions) {
 
 void Tdiapo::image_disparue(const std::string& chemin) {
     for (const Racine& r : racines()) {
-        if (!r.cochee || !sous(chemin, r.chemin)) continue;
+        if (!r.cochee || !sous_repertoire(chemin, r.chemin)) continue;
         if (!plateforme.repertoire_existe(r.chemin)) {
             // The whole root is away: its pictures wait, in the catalogue, for it to come back.
             racines_absentes_.push_back(r.chemin);
@@ -62,7 +55,7 @@ void Tdiapo::image_disparue(const std::string& chemin) {
     std::vector<char> lignes(catalogue.repertoires().size(), 0);
     for (size_t l = 0; l < lignes.size(); ++l) {
         const std::string& ligne = catalogue.repertoires()[l];
-        lignes[l] = tout ? sous(ligne, repertoire) : egal_sans_casse(ligne, repertoire);
+        lignes[l] = tout ? sous_repertoire(ligne, repertoire) : egal_sans_casse(ligne, repertoire);
     }
     std::vector<int32_t> partantes;
     for (int32_t i = 0; i < catalogue.nombre(); ++i) {
@@ -82,7 +75,7 @@ bool Tdiapo::ecartee(const std::string& chemin) {
         std::erase_if(racines_absentes_, [this](const std::string& r) { return plateforme.repertoire_existe(r); });
     }
     return std::any_of(racines_absentes_.begin(), racines_absentes_.end(),
-                       [&](const std::string& r) { return sous(chemin, r); });
+                       [&](const std::string& r) { return sous_repertoire(chemin, r); });
 }
 
 bool Tdiapo::montrable(const std::string& chemin) {

@@ -48,6 +48,10 @@ public:
     // The user's Pictures folder; empty when the system names none.
     virtual std::string dossier_images() = 0;
 
+    // Puts the calling thread in the background: its processor, disk and memory needs come
+    // after everything the user waits for.
+    virtual void fil_discret() {}
+
     // Ends the process at once.
     [[noreturn]] void terminer(int code) {
         terminer_processus(code);

@@ -35,6 +35,7 @@ TEST_P(DecisionDeDemarrage, ChargeOuParcourt) {
     if (c.cache_rep) m.creer_fichier(CACHE_REP, "C:\\Ailleurs\r\n");
     if (c.cache_images) m.creer_fichier(CACHE_IMAGES, enregistrement);
     m.touche_a(5000, 65);  // ends the show that follows
+    d.rafraichissement_actif = false;  // which would set the cache right
 
     ASSERT_EQ(s.demarrer(), std::nullopt);
     if (c.historique_garde)

@@ -2,6 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,10 @@ protected:
         }
         m.creer_fichier(FICHIER_REPERTOIRES, PHOTOS + "\r\n");
         m.creer_fichier(FICHIER_HISTORIQUE, photo(0) + "\r\n");  // not a first start
-        std::vector<std::string> lignes = {"CheckBox_rnd.Checked = false",
-                                           "indice_non_aleatoire = " + std::to_string(n - 1)};
+        std::vector<std::string> lignes = {"CheckBox_rnd.Checked = false"};
+        if (std::none_of(parametres.begin(), parametres.end(),
+                         [](const std::string& l) { return l.starts_with("indice_non_aleatoire"); }))
+            lignes.push_back("indice_non_aleatoire = " + std::to_string(n - 1));
         lignes.insert(lignes.end(), parametres.begin(), parametres.end());
         ecrire_lignes(m, FICHIER_PARAMETRES, lignes);
         ecrire_cache(c, m);

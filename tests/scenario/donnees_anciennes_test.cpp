@@ -54,7 +54,7 @@ TEST(DonneesAnciennes, SeLisentEntieresEtSeReecriventDansLaFormeQuElleLit) {
     EXPECT_EQ(d.racines(), (Racines{{"C:\\Photos", true}}));
     EXPECT_EQ(d.reglages.rep_album_A, "C:\\Nocturo\\Album été");
     EXPECT_EQ(d.reglages.filtre_contient, "noël château");
-    EXPECT_EQ(d.exclusions.repertoires, std::vector<std::string>{"C:\\Photos\\Noël 2019"});
+    EXPECT_EQ(d.exclusions.repertoires, std::vector<std::string>{"C:\\Photos\\Privé"});
     ASSERT_GE(d.historique.lignes.size(), 5u);
     EXPECT_EQ(d.historique.lignes[0], "C:\\Photos\\Été 2014 à Arles\\" + NOM_80);
     EXPECT_EQ(d.historique.lignes[4], "C:\\Photos\\Été 2014 à Arles\\Château.jpg");

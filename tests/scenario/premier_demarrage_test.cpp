@@ -90,6 +90,31 @@ TEST(PremierDemarrage, OuiLesImagesTournentAussitotEtLaRacineEstGardee) {
     EXPECT_FALSE(ensuite.diapo->Label6.visible());
 }
 
+TEST(PremierDemarrage, OuiPuisUneToucheDuranteLeParcoursGardeLeDossier) {
+    Scenario s;
+    PlateformeSimulee& m = s.machine;
+    // A folder of folders first: the key comes before the scan has found a picture.
+    std::vector<std::string> images;
+    for (int i = 0; i < 300; ++i) images.push_back("vide" + std::to_string(i) + "\\notes.txt");
+    for (const char* n : {"z\\a.jpg", "z\\b.jpg", "z\\c.jpg"}) images.push_back(n);
+    machine_neuve(m, images);
+    m.reponses_confirmation = {true};
+    m.touche_a(100, 65);
+    m.touche_a(3000, VK_ESPACE);
+    m.touche_a(6000, 65);
+    std::optional<int> fin = s.demarrer();
+    if (!fin) fin = s.attendre_jusqu_a(7000);
+    EXPECT_EQ(fin, std::nullopt);
+    EXPECT_TRUE(m.messages.empty()) << m.messages.front();
+    std::vector<std::string> racines;
+    ASSERT_TRUE(lire_lignes(m, FICHIER_REPERTOIRES, racines));
+    EXPECT_EQ(racines, std::vector<std::string>{IMAGES});
+    // The walk beside the panel found them: the show ran on them, and the catalogue is whole.
+    EXPECT_EQ(s.diapo->catalogue.nombre(), 3);
+    EXPECT_TRUE(s.diapo->historique.lignes.back().starts_with(IMAGES + "\\z\\"));
+    EXPECT_TRUE(m.fichier_existe(FICHIER_MARQUEUR));
+}
+
 // Non, or a folder whose pictures the user's own settings leave out: the guidance as on
 // any first start, nothing saved, and the question comes again at the next start.
 TEST(PremierDemarrage, NonOuRienAMontrerLeGuideEtLaQuestionRevient) {

@@ -14,6 +14,9 @@ public:
     explicit Scenario(std::string lettre_mode = "") {
         machine.creer_repertoire_complet("C:\\Nocturo");
         diapo = std::make_unique<Tdiapo>(machine, std::move(lettre_mode));
+        // The walk beside the show takes real time on a thread of its own: its result is
+        // awaited at the next picture, so that every run of a test is the same.
+        diapo->rafraichissement_attendu = true;
         machine.sur_touche = [this](int touche) { diapo->touche_relachee(touche); };
         machine.sur_minuterie = [this] { diapo->tic_minuterie(); };
         machine.sur_activation = [this] { diapo->executer([this] { diapo->FormActivate(); }); };

@@ -88,6 +88,7 @@ public:
     std::unique_ptr<Processus> lancer_processus(const std::string& ligne_commande) override;
     std::string manuel_integre() override;
     std::string dossier_images() override;
+    void fil_discret() override;
     bool image_de_texte(const std::string& texte, const std::string& police, int points, Taille taille,
                         Pixels& sortie) override;
 

@@ -39,6 +39,12 @@ std::unique_ptr<Processus> PlateformeWin32::lancer_processus(const std::string& 
     return std::make_unique<ProcessusWin32>(pi.hProcess, pi.hThread);
 }
 
+void PlateformeWin32::fil_discret() {
+    // Lower processor, disk and memory priority at once: the walk of a large library goes
+    // after the show's decoding and painting.
+    SetThreadPriority(GetCurrentThread(), THREAD_MODE_BACKGROUND_BEGIN);
+}
+
 std::string PlateformeWin32::dossier_images() {
     PWSTR chemin = nullptr;
     std::string r;
