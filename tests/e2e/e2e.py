@@ -27,6 +27,7 @@ import scenarios_manuel  # noqa: F401
 import scenarios_apercu  # noqa: F401
 import scenarios_profond  # noqa: F401
 import scenarios_bibliotheque  # noqa: F401
+import scenarios_frais  # noqa: F401
 
 
 def demarrer(dossier):
