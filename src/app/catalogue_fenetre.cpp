@@ -77,12 +77,29 @@ void Tdiapo::appliquer_rafraichissement() {
     std::optional<Rafraichissement> r = rafraichisseur_.prendre(rafraichissement_attendu);
     if (!r) return;
     Catalogue nouveau = garder_absentes(catalogue, std::move(r->catalogue), r->absentes);
+    // Pictures hidden while the walk ran were still in its rules.
+    if (!masquees_.empty()) {
+        std::vector<int32_t> cachees;
+        for (int32_t i = 0; i < nouveau.nombre(); ++i)
+            if (masquee(nouveau.chemin(i))) cachees.push_back(i);
+        nouveau.retirer(cachees);
+    }
     const bool etait_complet = catalogue_complet_;
     catalogue_complet_ = true;
+    // Written at once, so that the next start has it; a failure does not stop the show, and
+    // the quit path tries again.
+    const auto ecrire = [this] {
+        try {
+            sauver_catalogue();
+            sauver_paquet();
+            catalogue_modifie_ = false;
+        } catch (const std::exception&) {
+            catalogue_modifie_ = true;
+        }
+    };
     if (nouveau == catalogue) {
         // An unchanged library writes nothing; a scan cut short is now known whole.
-        if (!etait_complet && !sans_donnees_) plateforme.ecrire_octets(FICHIER_MARQUEUR, "");
-        if (!etait_complet) sauver_catalogue();
+        if (!etait_complet) ecrire();
         return;
     }
     const std::vector<int32_t> vers = correspondance(catalogue, nouveau);
@@ -103,14 +120,7 @@ void Tdiapo::appliquer_rafraichissement() {
     selection.garde.reset();
     catalogue = std::move(nouveau);
     Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
-    catalogue_modifie_ = true;
-    try {
-        sauver_catalogue();
-        sauver_paquet();
-        catalogue_modifie_ = false;
-    } catch (const std::exception&) {
-        // The show goes on; the quit path tries again.
-    }
+    ecrire();
 }
 
 void Tdiapo::charger_catalogue() { catalogue = lire_cache(plateforme); }

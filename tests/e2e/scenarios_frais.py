@@ -29,24 +29,23 @@ def couleur_au_centre(capture):
     return next((c for c in COULEURS + NOUVELLES if proche(p, c, 40)), None)
 
 
-def suite_montree(banc, combien, delai, etiquette, jusqu_a=None):
-    """The pictures shown, one entry a picture: a colour that stays twice as long was shown
-    twice in a row."""
+def attendre_couleurs(banc, accepte, delai, etiquette):
+    """Screenshots until `accepte(colours seen so far)`; the colours in the order seen."""
     fichier = banc.captures / f"{banc.nom}_{etiquette}.png"
-    suites = []  # [colour, since]
+    vues = []
     fin = time.monotonic() + delai
-    while time.monotonic() < fin:
+    while time.monotonic() < fin and not accepte(vues):
         banc.verifier_en_vie()
         c = couleur_au_centre(banc.wine.capturer(fichier))
-        maintenant = time.monotonic()
-        if c and (not suites or suites[-1][0] != c):
-            suites.append([c, maintenant])
-        vues = [c for i, (c, t) in enumerate(suites[:-1])
-                for _ in range(max(1, round((suites[i + 1][1] - t) / DUREE)))]
-        if len(vues) >= combien or (jusqu_a and jusqu_a(vues)):
-            return vues
+        if c and (not vues or vues[-1] != c):
+            vues.append(c)
         time.sleep(0.2)
-    return [c for c, _ in suites]
+    return vues
+
+
+def historique(banc):
+    """The pictures shown, as the quit path saved them."""
+    return nw.lire_lignes(banc.wine.c("nocturo", "img_affichees.lst"))
 
 
 @scenario
@@ -56,25 +55,30 @@ def catalogue_frais(banc):
         planter(photos / f"2019-0{k + 1} dossier {k}", [(f"p{3 * k + i}.jpg", COULEURS[3 * k + i]) for i in range(3)])
     nw.ecrire_lignes(banc.wine.c("nocturo", "nocturo.rep"), [RACINE])
     nw.ecrire_lignes(banc.wine.c("nocturo", "nocturo.repflag"), ["true"])
+    # A setting changed from the window's own makes the quit path save, history included.
     nw.ecrire_lignes(banc.wine.c("nocturo", "nocturo_var.prm"),
-                     ["Rdg1.ItemIndex = 0", f"dt0_a = {int(DUREE * 1000)}", "CheckBox_rnd.Checked = true"])
+                     ["Rdg1.ItemIndex = 0", f"dt0_a = {int(DUREE * 1000)}", "CheckBox_rnd.Checked = true",
+                      "RadioGroup_titre_ecran.ItemIndex = 2"])
     banc.lancer()
     banc.attendre_ecran(ecran.diaporama_lance, 90, "lance", "le diaporama")
-    vues = suite_montree(banc, 18, 18 * DUREE + 20, "premier")
+    attendre_couleurs(banc, lambda v: len(v) >= 20, 20 * DUREE + 30, "premier")
+    quitter(banc)
+    vues = historique(banc)
     nw.verifier(len(vues) >= 18, f"{len(vues)} images vues")
     nw.verifier(len(set(vues[:9])) == 9 and len(set(vues[9:18])) == 9,
                 f"une image revenue avant les autres : {vues[:9]} puis {vues[9:18]}")
-    quitter(banc)
 
     # Between the runs: a holiday folder copied in, a picture deleted.
     planter(photos / "Vacances été", [("n0.png", NOUVELLES[0]), ("n1.jpeg", NOUVELLES[1])])
     nw.supprimer(photos / "2019-01 dossier 0" / "p0.jpg")
     banc.lancer()
     banc.attendre_ecran(ecran.diaporama_lance, 90, "relance", "le diaporama depuis le cache")
-    vues = suite_montree(banc, 30, 30 * DUREE, "second", jusqu_a=lambda v: all(c in v for c in NOUVELLES))
+    deja = len(historique(banc))
+    vues = attendre_couleurs(banc, lambda v: all(c in v for c in NOUVELLES), 30 * DUREE, "second")
     nw.verifier(all(c in vues for c in NOUVELLES), f"les nouvelles images ne sont pas venues : {vues}")
-    nw.verifier(COULEURS[0] not in vues[2:], f"l'image effacée est revenue : {vues}")
     quitter(banc)
+    seconde = historique(banc)[deja:]
+    nw.verifier(not any(l.endswith("p0.jpg") for l in seconde), f"l'image effacée est revenue : {seconde}")
     catalogue = lire_catalogue(banc)
     nw.verifier(len(catalogue) == 10 and any("Vacances été" in c for c in catalogue), f"cache {catalogue}")
     nw.verifier(fichiers_cache(banc)[2].exists(), "marqueur absent")

@@ -95,6 +95,25 @@ TEST_F(Rafraichissement, AuHasardLesImagesArriveesVontDansLeCycle) {
     EXPECT_EQ(std::count(v.begin(), v.begin() + 12, v[0]), 1);
 }
 
+TEST_F(Rafraichissement, UneImageCacheePendantLeParcoursNeRevientPas) {
+    // The walk starts at the first picture; the show is paused and that picture hidden
+    // before the walk's result comes in, at the next tick of the paused window.
+    preparer(4);
+    m.reponses_confirmation = {true};
+    m.touche_a(500, VK_ESPACE);
+    m.touche_a(520, VK_SUPPR);
+    m.touche_a(1500, VK_ESPACE);
+    m.touche_a(7500, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    ASSERT_EQ(m.confirmations.size(), 1u);
+    const std::string cachee = m.confirmations[0].substr(m.confirmations[0].rfind('\n') + 1);
+    EXPECT_EQ(d.catalogue.nombre(), 3);
+    EXPECT_LE(fois(cachee), 1);
+    for (int32_t i = 0; i < d.catalogue.nombre(); ++i) EXPECT_NE(d.catalogue.chemin(i), cachee);
+    EXPECT_EQ(s.executer([&] { d.quitter(); }), 1);
+    EXPECT_EQ(lire_cache(m).nombre(), 3);
+}
+
 TEST_F(Rafraichissement, LOrdreDuCatalogueSuitLImageEtNonSonNumero) {
     // The show resumes after p2 of p0..p4; the two pictures before it went since: p3 is now
     // the second of the catalogue, and the show goes on after it, not after its old number.
