@@ -106,18 +106,32 @@ void Tdiapo::ajouter_historique(const std::string& chemin) {
 
 void Tdiapo::etape_fichier_rep_courant() {
     Plateforme& p = plateforme;
+    // The list is read from its file while it can be written back; once it cannot, it goes
+    // on in memory, so that its names still come one after the other.
     std::vector<std::string> lignes;
-    if (!p.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes_libres(p, FICHIER_REP_COURANT, lignes)) return;
+    if (liste_en_memoire_)
+        lignes = *liste_en_memoire_;
+    else if (!p.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes_libres(p, FICHIER_REP_COURANT, lignes))
+        return;
     // A name whose file went is passed over: the next one of the list takes its turn.
     std::optional<std::string> suivante;
     do suivante = consommer_liste(lignes);
     while (suivante && !p.fichier_existe(*suivante));
     if (!suivante) {
+        liste_en_memoire_.reset();
         p.supprimer_fichier(FICHIER_REP_COURANT);
         return;
     }
     image_courante = *suivante;
-    ecrire_lignes(p, FICHIER_REP_COURANT, lignes);
+    if (liste_en_memoire_) {
+        liste_en_memoire_ = lignes;
+        return;
+    }
+    try {
+        ecrire_lignes(p, FICHIER_REP_COURANT, lignes);
+    } catch (const ErreurES&) {
+        liste_en_memoire_ = lignes;
+    }
 }
 
 std::string Tdiapo::prevoir_image_suivante() {
@@ -128,8 +142,11 @@ std::string Tdiapo::prevoir_image_suivante() {
                       : suivant_en_ordre(reglages.indice_non_aleatoire, n);
     // A current-directory list still holding names gives the next one instead.
     std::vector<std::string> lignes;
-    if (plateforme.fichier_existe(FICHIER_REP_COURANT) && lire_lignes_libres(plateforme, FICHIER_REP_COURANT, lignes))
-        if (const std::optional<std::string> suivante = prochaine_de_liste(lignes)) return *suivante;
+    if (liste_en_memoire_)
+        lignes = *liste_en_memoire_;
+    else if (!plateforme.fichier_existe(FICHIER_REP_COURANT) || !lire_lignes_libres(plateforme, FICHIER_REP_COURANT, lignes))
+        lignes.clear();
+    if (const std::optional<std::string> suivante = prochaine_de_liste(lignes)) return *suivante;
     return catalogue.chemin(p);
 }
 

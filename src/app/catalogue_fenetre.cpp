@@ -51,7 +51,7 @@ void Tdiapo::scanner_catalogue() {
     // Cut short by a key, the pictures found so far are shown, but they are not the
     // catalogue: the walk beside the show, or the next start, finishes it.
     catalogue_complet_ = !touche_appuyee;
-    if (!sans_donnees_ && catalogue_complet_) p.ecrire_octets(FICHIER_MARQUEUR, "");
+    if (catalogue_complet_) enregistrer([&] { p.ecrire_octets(FICHIER_MARQUEUR, ""); });
 }
 
 void Tdiapo::lire_fichier_exclusions() {
@@ -64,7 +64,11 @@ void Tdiapo::lire_fichier_exclusions() {
 void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes(plateforme, "C:\\Nocturo", "Nocturo_exclusion.txt"); }
 
 void Tdiapo::sauver_catalogue() {
-    if (!sans_donnees_ && catalogue_complet_) ecrire_cache(catalogue, plateforme);
+    if (!catalogue_complet_) return;
+    enregistrer([this] {
+        ecrire_cache(catalogue, plateforme);
+        catalogue_modifie_ = false;
+    });
 }
 
 void Tdiapo::lancer_rafraichissement() {
@@ -86,16 +90,11 @@ void Tdiapo::appliquer_rafraichissement() {
     }
     const bool etait_complet = catalogue_complet_;
     catalogue_complet_ = true;
-    // Written at once, so that the next start has it; a failure does not stop the show, and
-    // the quit path tries again.
+    // Written at once, so that the next start has it.
     const auto ecrire = [this] {
-        try {
-            sauver_catalogue();
-            sauver_paquet();
-            catalogue_modifie_ = false;
-        } catch (const std::exception&) {
-            catalogue_modifie_ = true;
-        }
+        catalogue_modifie_ = true;
+        sauver_catalogue();
+        sauver_paquet();
     };
     if (nouveau == catalogue) {
         // An unchanged library writes nothing; a scan cut short is now known whole.

@@ -105,6 +105,20 @@ void Tdiapo::sequence_demarrage() {
         p.message("Impossible de créer le répertoire " + REP_DONNEES + (raison.empty() ? "" : " : " + raison) +
                   "\n\nLes réglages et la liste des images ne seront pas enregistrés.");
     }
+    // A folder that cannot take a file (read-only, a locked-down machine, a share gone):
+    // said once now, and nothing is written there in this run.
+    if (!sans_donnees_) {
+        const std::string essai = REP_DONNEES + "\\nocturo_essai" + SUFFIXE_TEMPORAIRE;
+        try {
+            p.ecrire_octets(essai, "");
+            p.supprimer_fichier(essai);
+        } catch (const ErreurES& e) {
+            sans_donnees_ = true;
+            const std::string mots = mots_de(e.cause());
+            p.message("Le dossier " + REP_DONNEES + " ne peut pas recevoir de fichier" + (mots.empty() ? "" : " : " + mots) +
+                      ".\n\n" + SUITE_SANS_DONNEES);
+        }
+    }
     // What a save cut short by a crash or a power cut left beside its file.
     for (const std::string& f : FICHIERS_ECRITS_SUR) supprimer_temporaire(p, f);
     charger_parametres();
@@ -182,17 +196,15 @@ void Tdiapo::quitter() {
         p.supprimer_fichier(FICHIER_MARQUEUR);
         p.supprimer_fichier(FICHIER_REP_COURANT);
     }
+    // Whatever the disk says, the process ends.
+    en_quittant_ = true;
     if (sauver_en_quittant) {
         sauver_parametres();
     } else if (catalogue_modifie_ && !reinitialiser_en_quittant) {
         // Pictures found gone leave the cache, so that the next start does not look for them
         // again; the settings stay as they are on the disk.
-        try {
-            sauver_catalogue();
-            sauver_paquet();
-        } catch (const std::exception&) {
-            // Found gone again at the next start: nothing is lost.
-        }
+        sauver_catalogue();
+        sauver_paquet();
     }
     catalogue = {};
     p.montrer_curseur();

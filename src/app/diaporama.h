@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "catalogue/rafraichissement.h"
 #include "forme/controles.h"
 #include "plateforme/plateforme.h"
+#include "util/erreurs.h"
 #include "settings/racines.h"
 #include "settings/reglages.h"
 #include "show/chargement.h"
@@ -29,6 +31,10 @@ namespace nocturo {
 enum : int { VK_ECHAP = 27, VK_ESPACE = 32, VK_SUPPR = 46, VK_GAUCHE = 37, VK_DROITE = 39, VK_Q = 81, VK_F3 = 114 };
 
 inline const std::string TEXTE_PATIENTEZ = "patientez ...   ou   Esc";
+// What follows when the data directory cannot be written.
+inline const std::string SUITE_SANS_DONNEES =
+    "Le diaporama continue ; les réglages, l'historique et la liste des images ne seront pas enregistrés pendant "
+    "cette séance.";
 
 class Tdiapo {
 public:
@@ -235,8 +241,12 @@ public:
 
     // ---- Settings ----
     void charger_parametres();
+    // Saves never throw: the first write of the data directory that fails in a run says
+    // why and what follows, once, and nothing more is written there in this run.
     void sauver_parametres();
     void sauver_paquet();
+    void enregistrer(const std::function<void()>& ecriture);
+    void ecriture_impossible(const ErreurES& e);
 
     // ---- Root directories ----
     void Panel_ajout_repClick();
@@ -345,8 +355,11 @@ private:
     bool catalogue_modifie_ = false;
     // The user took the Pictures folder offered at this start: scanned now, then saved.
     bool offre_images_acceptee_ = false;
-    // The data directory could not be made: nothing is written there in this run.
+    // The data directory could not be made or written: nothing is written there in this run.
     bool sans_donnees_ = false;
+    bool en_quittant_ = false;
+    // The current-directory list, once its file cannot be written back.
+    std::optional<std::vector<std::string>> liste_en_memoire_;
     void proposer_dossier_images(Racines& r);
     void guider_premier_demarrage();
     bool masquee(const std::string& chemin) const;

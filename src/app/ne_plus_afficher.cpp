@@ -20,8 +20,13 @@ void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
 
     const std::vector<std::string> lignes = tout_le_repertoire ? lignes_exclusion_repertoire(repertoire)
                                                                : lignes_exclusion_image(image_courante);
-    // Throws, the file and the catalogue untouched, when the file cannot be read or written.
-    ajouter_au_fichier_exclusions(plateforme, lignes);
+    // The file and the catalogue untouched when the file cannot be read or written.
+    try {
+        ajouter_au_fichier_exclusions(plateforme, lignes);
+    } catch (const ErreurES& e) {
+        plateforme.message(std::string(e.what()) + ".\n\nL'image reste dans le diaporama.");
+        return;
+    }
 
     const MotifsExclusion nouveaux = lire_motifs_exclusion(lignes, plateforme);
     const DetecteurMotifs detecteur({&nouveaux.repertoires, &nouveaux.fichiers});

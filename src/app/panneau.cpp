@@ -1,5 +1,6 @@
 // The control panel: its two forms, the side panels, the indicator and the small handlers.
 #include "app/diaporama.h"
+#include "settings/donnees.h"
 
 #include "util/texte.h"
 
@@ -77,7 +78,15 @@ void Tdiapo::Button_enreg_paramClick() {
     Button4Click();
 }
 
-void Tdiapo::Button2Click() { sauver_parametres(); }
+void Tdiapo::Button2Click() {
+    // A save asked for and not made says so, every time it is asked.
+    if (sans_donnees_) {
+        plateforme.message("Les réglages ne peuvent pas être enregistrés pendant cette séance : le dossier " +
+                           REP_DONNEES + " ne peut pas recevoir de fichier.");
+        return;
+    }
+    sauver_parametres();
+}
 
 void Tdiapo::ButtonValidationDelaiClick() {
     Plateforme& p = plateforme;

@@ -192,30 +192,47 @@ void Tdiapo::guider_premier_demarrage() {
 
 void Tdiapo::sauver_parametres() {
     Plateforme& p = plateforme;
-    if (sans_donnees_) return;  // the user was told at the start
+    if (sans_donnees_) return;  // the user was told once in this run
     Label1.definir_legende(" Sauvegarde des paramètres");
-    if (!p.repertoire_existe(REP_DONNEES) && !p.creer_repertoire(REP_DONNEES))
-        throw ErreurES("Impossible de créer " + REP_DONNEES);
-    // A list the load never read is not written over what the files hold.
-    if (racines_lues_) ecrire_racines(p, racines());
-    relire_reglages();
-    if (parametres_lus_) ecrire_lignes(p, FICHIER_PARAMETRES, ecrire_reglages(reglages));
-    if (reinitialiser_en_quittant)
-        p.supprimer_fichier(FICHIER_REP_COURANT);
-    else if (historique_lu_)
-        ecrire_historique(p, historique);
+    enregistrer([&] {
+        if (!p.repertoire_existe(REP_DONNEES) && !p.creer_repertoire(REP_DONNEES))
+            throw ErreurES("Impossible de créer " + REP_DONNEES, p.cause_echec(), REP_DONNEES);
+        // A list the load never read is not written over what the files hold.
+        if (racines_lues_) ecrire_racines(p, racines());
+        relire_reglages();
+        if (parametres_lus_) ecrire_lignes(p, FICHIER_PARAMETRES, ecrire_reglages(reglages));
+        if (reinitialiser_en_quittant)
+            p.supprimer_fichier(FICHIER_REP_COURANT);
+        else if (historique_lu_)
+            ecrire_historique(p, historique);
+    });
     // Pictures hidden in this run leave the cache too, so that they stay out at the next start.
-    if (catalogue_modifie_) {
-        sauver_catalogue();
-        catalogue_modifie_ = false;
-    }
+    if (catalogue_modifie_) sauver_catalogue();
     sauver_paquet();
 }
 
 void Tdiapo::sauver_paquet() {
     // A draw made ahead for the next picture is not marked before its turn: not spent.
-    if (sans_donnees_ || paquet.etat().taille == 0) return;
-    ecrire_fichier_sur(plateforme, FICHIER_PAQUET, coder_paquet(paquet.etat()));
+    if (paquet.etat().taille == 0) return;
+    enregistrer([this] { ecrire_fichier_sur(plateforme, FICHIER_PAQUET, coder_paquet(paquet.etat())); });
 }
 
+void Tdiapo::enregistrer(const std::function<void()>& ecriture) {
+    if (sans_donnees_) return;
+    try {
+        ecriture();
+    } catch (const ErreurES& e) {
+        ecriture_impossible(e);
+    }
+}
+
+void Tdiapo::ecriture_impossible(const ErreurES& e) {
+    // Nothing more is written there in this run: nothing more fails, nothing more is said.
+    sans_donnees_ = true;
+    if (en_quittant_) return;  // a screen saver that ends does not stop to say so
+    const std::string mots = mots_de(e.cause());
+    const std::string quoi = e.fichier().empty() ? std::string(e.what())
+                                                 : "Impossible d'enregistrer " + e.fichier() + (mots.empty() ? "" : " : " + mots);
+    plateforme.message(quoi + ".\n\n" + SUITE_SANS_DONNEES);
+}
 }  // namespace nocturo

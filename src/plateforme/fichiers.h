@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "util/erreurs.h"
+
 namespace nocturo {
 
 // Attribute bits of a directory entry, as the file system gives them.
@@ -91,6 +93,7 @@ public:
     // What the system said of the last failed operation, for the user; empty when it says
     // nothing.
     virtual std::string raison_echec() { return {}; }
+    virtual Cause cause_echec() { return Cause::inconnue; }
 
     // The entries of an open directory, as lister_repertoire gives them.
     virtual bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) {

@@ -127,16 +127,18 @@ void ecrire_fichier_sur(Fichiers& fichiers, const std::string& chemin, const std
     // new one is on the disk: a crash, a full disk or a power cut never leaves a
     // half-written file behind.
     const std::string temporaire = chemin + SUFFIXE_TEMPORAIRE;
+    // The user is told of the file he knows, never of the one beside it.
+    const auto echec = [&](Cause cause) {
+        fichiers.supprimer_fichier(temporaire);
+        const std::string mots = mots_de(cause);
+        return ErreurES("Impossible d'enregistrer " + chemin + (mots.empty() ? "" : " : " + mots), cause, chemin);
+    };
     try {
         fichiers.ecrire_octets_durables(temporaire, contenu);
-    } catch (const ErreurES&) {
-        fichiers.supprimer_fichier(temporaire);
-        throw;
+    } catch (const ErreurES& e) {
+        throw echec(e.cause());
     }
-    if (!fichiers.remplacer_fichier(temporaire, chemin)) {
-        fichiers.supprimer_fichier(temporaire);
-        throw ErreurES("Impossible de remplacer le fichier " + chemin);
-    }
+    if (!fichiers.remplacer_fichier(temporaire, chemin)) throw echec(fichiers.cause_echec());
 }
 
 void ecrire_lignes(Fichiers& fichiers, const std::string& chemin, const std::vector<std::string>& lignes) {

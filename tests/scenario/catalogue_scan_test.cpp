@@ -43,12 +43,17 @@ TEST_F(Scan, EchapPendantLeParcoursTermineSansMarqueur) {
     EXPECT_FALSE(m.fichier_existe(MARQUEUR));
 }
 
-TEST_F(Scan, UnMarqueurImpossibleAEcrireEstUneErreurEtLeCatalogueReste) {
+TEST_F(Scan, UnMarqueurImpossibleAEcrireLeDitUneFoisEtLeCatalogueReste) {
     m.creer_fichier("C:\\Photos\\a.jpg");
     racine("C:\\Photos");
     m.echouer_ecriture(MARQUEUR);
-    EXPECT_THROW(d.scanner_catalogue(), ErreurES);
+    EXPECT_NO_THROW(d.scanner_catalogue());
     EXPECT_EQ(d.catalogue.nombre(), 1);
+    ASSERT_EQ(m.messages.size(), 1u);
+    EXPECT_EQ(m.messages[0], "Impossible d'enregistrer " + MARQUEUR + " : le disque est plein.\n\n" + SUITE_SANS_DONNEES);
+    // Nothing more is tried there in this run.
+    d.sauver_catalogue();
+    EXPECT_EQ(m.messages.size(), 1u);
 }
 
 TEST_F(Scan, LesRacinesCocheesExistantesSontParcourues) {

@@ -435,12 +435,11 @@ TEST(Reglages, RepertoireDeDonneesImpossibleACreer) {
     machine.creer_fichier("C:\\nocturo", "bloque");
     {
         Tdiapo d(machine);
-        try {
-            d.sauver_parametres();
-            ADD_FAILURE() << "the save went on";
-        } catch (const ErreurES& e) {
-            EXPECT_STREQ(e.what(), "Impossible de créer C:\\nocturo");
-        }
+        machine.raison = "";
+        machine.cause = Cause::acces_refuse;
+        EXPECT_NO_THROW(d.sauver_parametres());
+        EXPECT_EQ(machine.messages, std::vector<std::string>{"Impossible d'enregistrer C:\\nocturo : l'accès est refusé.\n\n" +
+                                                             SUITE_SANS_DONNEES});
         EXPECT_EQ(machine.contenu("C:\\nocturo"), "bloque");
         EXPECT_FALSE(machine.fichier_existe(FICHIER_PARAMETRES));
         EXPECT_FALSE(machine.fichier_existe(FICHIER_REPERTOIRES + ".nouveau"));

@@ -200,21 +200,22 @@ void PlateformeSimulee::ecrire_octets_durables(const std::string& chemin, std::s
 }
 
 void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c, bool durable) {
-    if (panne && panne("creer", chemin)) throw ErreurES("Impossible de créer le fichier " + chemin);
+    const auto erreur = [&](const char* quoi) { return ErreurES(quoi + chemin, cause, chemin); };
+    if (panne && panne("creer", chemin)) throw erreur("Impossible de créer le fichier ");
     Noeud* n = ajouter(chemin, false);
-    if (!n) throw ErreurES("Impossible de créer le fichier " + chemin);
+    if (!n) throw ErreurES("Impossible de créer le fichier " + chemin, Cause::introuvable, chemin);
     if (panne && panne("ecrire", chemin)) {
         n->contenu = std::string(c.substr(0, c.size() / 2));
-        throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+        throw erreur("Erreur d'écriture dans le fichier ");
     }
     auto echec = echecs_ecriture_.find(cle(chemin));
     if (echec != echecs_ecriture_.end()) {
         n->contenu = std::string(c.substr(0, std::min(echec->second, c.size())));
         echecs_ecriture_.erase(echec);
-        throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+        throw erreur("Erreur d'écriture dans le fichier ");
     }
     n->contenu = std::string(c);
-    if (durable && panne && panne("vider", chemin)) throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+    if (durable && panne && panne("vider", chemin)) throw erreur("Erreur d'écriture dans le fichier ");
 }
 
 bool PlateformeSimulee::remplacer_fichier(const std::string& source,

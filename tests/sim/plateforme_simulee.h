@@ -75,6 +75,7 @@ public:
     std::string manuel = "%PDF-1.4 manuel";
     std::string images_utilisateur = "C:\\Users\\moi\\Pictures";  // the Pictures folder
     std::string raison = "Le support est plein.";  // what the system says of a failure
+    Cause cause = Cause::disque_plein;             // and why, for the failures `panne` makes
     // Extensions, in lower case with their dot (".heic"), that this machine has no codec for.
     std::set<std::string> codecs_absents;
 
@@ -149,6 +150,7 @@ public:
                            std::vector<EntreeRepertoire>& entrees) override;
     bool date_creation(const std::string& chemin, double& jours) override;
     std::string raison_echec() override { return raison; }
+    Cause cause_echec() override { return cause; }
     double maintenant() override;
     void attendre(int millisecondes) override;
     void traiter_messages() override;

@@ -119,7 +119,7 @@ bool PlateformeWin32::lire_octets(const std::string& chemin, std::string& conten
         DWORD n = 0;
         const DWORD voulu = static_cast<DWORD>(std::min<size_t>(BLOC, contenu.size() - lu));
         if (!ReadFile(f.get(), contenu.data() + lu, voulu, &n, nullptr))
-            throw ErreurES("Erreur de lecture dans le fichier " + chemin);
+            throw ErreurES("Erreur de lecture dans le fichier " + chemin, cause_du_code(GetLastError()), chemin);
         if (n == 0) break;  // the file shrank while being read
         lu += n;
     }
@@ -132,19 +132,19 @@ namespace {
 void ecrire(const std::string& chemin, std::string_view contenu, bool durable) {
     Fichier f(CreateFileW(large_chemin(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (f.get() == INVALID_HANDLE_VALUE) throw ErreurES("Impossible de créer le fichier " + chemin);
+    const auto echec = [&](const char* quoi) { return ErreurES(quoi + chemin, cause_du_code(GetLastError()), chemin); };
+    if (f.get() == INVALID_HANDLE_VALUE) throw echec("Impossible de créer le fichier ");
     size_t ecrit = 0;
     while (ecrit < contenu.size()) {
         DWORD n = 0;
         const DWORD voulu = static_cast<DWORD>(std::min<size_t>(BLOC, contenu.size() - ecrit));
         if (!WriteFile(f.get(), contenu.data() + ecrit, voulu, &n, nullptr) || n == 0)
-            throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+            throw echec("Erreur d'écriture dans le fichier ");
         ecrit += n;
     }
     // Out of the system's cache before it replaces anything: after a power cut the old
     // file or the new one is there whole.
-    if (durable && !FlushFileBuffers(f.get()))
-        throw ErreurES("Erreur d'écriture dans le fichier " + chemin);
+    if (durable && !FlushFileBuffers(f.get())) throw echec("Erreur d'écriture dans le fichier ");
 }
 
 }  // namespace

@@ -50,8 +50,12 @@ void PlateformeWin32::attendre_rafraichissement() {
     cadence.attendre();
 }
 
+Cause PlateformeWin32::cause_echec() { return cause_du_code(GetLastError()); }
+
 std::string PlateformeWin32::raison_echec() {
     const DWORD code = GetLastError();
+    // Our own words for the common causes; the system's, in its language, for the others.
+    if (const std::string mots = mots_de(cause_du_code(code)); !mots.empty()) return mots;
     wchar_t* texte = nullptr;
     const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                        FORMAT_MESSAGE_IGNORE_INSERTS,

@@ -39,6 +39,7 @@ public:
                            std::vector<EntreeRepertoire>& entrees) override;
     bool date_creation(const std::string& chemin, double& jours) override;
     std::string raison_echec() override;
+    Cause cause_echec() override;
     std::unique_ptr<RepertoireOuvert> ouvrir_repertoire(const std::string& chemin) override;
     std::unique_ptr<RepertoireOuvert> ouvrir_sous_repertoire(const RepertoireOuvert& parent,
                                                              const std::string& nom) override;
