@@ -39,7 +39,7 @@ TEST_P(DonneesInaccessibles, LeDiaporamaTourneEtEchapTermine) {
     if (!c.premier_demarrage) ecrire_cache(catalogue, m);
     m.cause = c.cause;
     m.raison = "";
-    m.panne = c.panne;
+    m.definir_panne(c.panne);
     m.reponses_confirmation = {true};
     m.touche_a(3500, VK_ECHAP);
     EXPECT_EQ(s.demarrer(), 1);

@@ -40,10 +40,10 @@ TEST_F(Outils, CopierDeuxFoisVersLAlbumACreeLAlbumEtRemplace) {
 }
 
 TEST_F(Outils, UneCopieManqueeLeDitEtNeChangeRien) {
-    m.panne = [](const std::string& etape, const std::string&) { return etape == "copier"; };
+    m.definir_panne([](const std::string& etape, const std::string&) { return etape == "copier"; });
     d.Button_album_B.cliquer();
     EXPECT_EQ(m.messages, Lignes{"La copie vers C:\\Nocturo\\B\\2014-10 Avignon-IMG_0001.JPG a échoué : Le support est plein."});
-    m.panne = nullptr;
+    m.definir_panne(nullptr);
     m.messages.clear();
     m.supprimer_fichier(IMAGE);  // gone since it was shown
     d.Button_album_B.cliquer();

@@ -65,16 +65,16 @@ TEST(Pannes, AChaqueEtapeDeChaqueEcritureLAncienOuLeNouveauEntier) {
             // temporary beside it, once.
             bool faite = false;
             std::optional<std::string> avant;  // the file as the failing write found it
-            s.machine.panne = [&](const std::string& e, const std::string& chemin) {
+            s.machine.definir_panne([&](const std::string& e, const std::string& chemin) {
                 const bool ce_fichier = chemin == fichier || chemin == fichier + SUFFIXE_TEMPORAIRE;
                 if (ce_fichier && e != "lire" && !faite && !avant) avant = s.machine.contenu(fichier);
                 const bool visee = ce_fichier && e == std::string(etape) && !faite;
                 faite |= visee;
                 return visee;
-            };
+            });
             s.executer([&] { derouler(s); });
+            s.machine.definir_panne(nullptr);  // before the preloader's last read
             EXPECT_TRUE(faite);
-            s.machine.panne = nullptr;
             const std::string apres = s.machine.contenu(fichier);
             ASSERT_TRUE(avant);
             EXPECT_TRUE(apres == *avant || apres == nouveaux[fichier]) << "[" << apres << "]";

@@ -39,7 +39,7 @@ TEST(PremierDemarrage, SansRepertoireDeDonneesNiImagesLeGuideSansBoite) {
 TEST(PremierDemarrage, RepertoireDeDonneesImpossibleUnSeulMessage) {
     Scenario s;
     machine_neuve(s.machine, {});
-    s.machine.panne = [](const std::string& etape, const std::string&) { return etape == "creer_repertoire"; };
+    s.machine.definir_panne([](const std::string& etape, const std::string&) { return etape == "creer_repertoire"; });
     s.machine.creer_repertoire_complet("C:\\Photos");
     s.machine.creer_fichier("C:\\Photos\\a.jpg", jpeg_simule(40, 30));
     s.machine.touche_a(3000, VK_ECHAP);

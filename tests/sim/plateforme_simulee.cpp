@@ -182,7 +182,7 @@ bool PlateformeSimulee::lire_octets(const std::string& chemin, std::string& c) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     ++lectures_[cle(chemin)];
     Noeud* n = trouver(chemin);
-    if (!n || n->repertoire || (panne && panne("lire", chemin))) return false;
+    if (!n || n->repertoire || (panne_ && panne_("lire", chemin))) return false;
     c = n->contenu;
     return true;
 }
@@ -201,10 +201,10 @@ void PlateformeSimulee::ecrire_octets_durables(const std::string& chemin, std::s
 
 void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c, bool durable) {
     const auto erreur = [&](const char* quoi) { return ErreurES(quoi + chemin, cause, chemin); };
-    if (panne && panne("creer", chemin)) throw erreur("Impossible de créer le fichier ");
+    if (panne_ && panne_("creer", chemin)) throw erreur("Impossible de créer le fichier ");
     Noeud* n = ajouter(chemin, false);
     if (!n) throw ErreurES("Impossible de créer le fichier " + chemin, Cause::introuvable, chemin);
-    if (panne && panne("ecrire", chemin)) {
+    if (panne_ && panne_("ecrire", chemin)) {
         n->contenu = std::string(c.substr(0, c.size() / 2));
         throw erreur("Erreur d'écriture dans le fichier ");
     }
@@ -215,14 +215,14 @@ void PlateformeSimulee::ecrire(const std::string& chemin, std::string_view c, bo
         throw erreur("Erreur d'écriture dans le fichier ");
     }
     n->contenu = std::string(c);
-    if (durable && panne && panne("vider", chemin)) throw erreur("Erreur d'écriture dans le fichier ");
+    if (durable && panne_ && panne_("vider", chemin)) throw erreur("Erreur d'écriture dans le fichier ");
 }
 
 bool PlateformeSimulee::remplacer_fichier(const std::string& source,
                                           const std::string& destination) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
     journal.push_back("remplacer|" + source + "|" + destination);
-    if (echec_remplacement || (panne && panne("remplacer", destination))) return false;
+    if (echec_remplacement || (panne_ && panne_("remplacer", destination))) return false;
     Noeud* s = trouver(source);
     if (!s || s->repertoire) return false;
     std::string octets = s->contenu;
@@ -239,7 +239,7 @@ bool PlateformeSimulee::copier_fichier(const std::string& source, const std::str
     Noeud* s = trouver(source);
     if (!s || s->repertoire) return false;
     if (refuser_si_existe && trouver(destination)) return false;
-    if (panne && panne("copier", destination)) return false;
+    if (panne_ && panne_("copier", destination)) return false;
     std::string octets = s->contenu;
     Noeud* d = ajouter(destination, false);
     if (!d) return false;
@@ -291,7 +291,7 @@ bool PlateformeSimulee::deplacer_fichier(const std::string& source,
 
 bool PlateformeSimulee::creer_repertoire(const std::string& chemin) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
-    if (trouver(chemin) || (panne && panne("creer_repertoire", chemin))) return false;
+    if (trouver(chemin) || (panne_ && panne_("creer_repertoire", chemin))) return false;
     return ajouter(chemin, true) != nullptr;
 }
 

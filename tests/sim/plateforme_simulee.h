@@ -54,8 +54,13 @@ public:
     // that step fail as a full disk or a pulled drive would. Asked too before a whole-file
     // read ("lire"): true makes the file unreadable (locked by another program); and before
     // a directory is made ("creer_repertoire"): true refuses it (no right to); and before a
-    // copy ("copier", the destination): true makes it fail.
-    std::function<bool(const std::string& etape, const std::string& chemin)> panne;
+    // copy ("copier", the destination): true makes it fail. Set under the machine's lock:
+    // the preloader reads files while the test changes it.
+    using Panne = std::function<bool(const std::string& etape, const std::string& chemin)>;
+    void definir_panne(Panne p) {
+        std::lock_guard<std::recursive_mutex> verrou(verrou_);
+        panne_ = std::move(p);
+    }
 
     void touche_a(double ms, int touche);
     // Something another program or the user does to the machine at that time (a file
@@ -75,7 +80,7 @@ public:
     std::string manuel = "%PDF-1.4 manuel";
     std::string images_utilisateur = "C:\\Users\\moi\\Pictures";  // the Pictures folder
     std::string raison = "Le support est plein.";  // what the system says of a failure
-    Cause cause = Cause::disque_plein;             // and why, for the failures `panne` makes
+    Cause cause = Cause::disque_plein;             // and why, for the failures `definir_panne` makes
     // Extensions, in lower case with their dot (".heic"), that this machine has no codec for.
     std::set<std::string> codecs_absents;
 
@@ -233,6 +238,7 @@ private:
 
     // The preloading worker reads files while the window's thread writes them.
     mutable std::recursive_mutex verrou_;
+    Panne panne_;
     std::vector<std::string> decodages_;
     std::map<std::string, int> lectures_;
     std::map<std::string, Noeud> noeuds_;

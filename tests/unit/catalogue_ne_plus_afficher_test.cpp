@@ -69,9 +69,9 @@ TEST(NePlusAfficher, CeQueLUtilisateurAEcritEstGarde) {
 TEST(NePlusAfficher, UnFichierIllisiblePasEcrase) {
     PlateformeSimulee m;
     m.creer_fichier(FICHIER_EXCLUSIONS, "**C:\\Vieux\r\n");
-    m.panne = [](const std::string& etape, const std::string&) { return etape == "lire"; };
+    m.definir_panne([](const std::string& etape, const std::string&) { return etape == "lire"; });
     EXPECT_THROW(ajouter_au_fichier_exclusions(m, lignes_exclusion_repertoire("C:\\Photos")), ErreurES);
-    m.panne = {};
+    m.definir_panne(nullptr);
     EXPECT_EQ(m.contenu(FICHIER_EXCLUSIONS), "**C:\\Vieux\r\n");
 }
 

@@ -61,7 +61,7 @@ TEST(EcritureSure, LEchecNommeLeFichierConnuEtSaCause) {
     PlateformeSimulee m;
     m.creer_fichier("C:\\Nocturo\\a.txt", "ancien");
     m.cause = Cause::disque_plein;
-    m.panne = [](const std::string& e, const std::string&) { return e == "vider"; };
+    m.definir_panne([](const std::string& e, const std::string&) { return e == "vider"; });
     try {
         ecrire_lignes(m, "C:\\Nocturo\\a.txt", {"un"});
         ADD_FAILURE() << "written";
@@ -70,7 +70,7 @@ TEST(EcritureSure, LEchecNommeLeFichierConnuEtSaCause) {
         EXPECT_EQ(e.fichier(), "C:\\Nocturo\\a.txt");
         EXPECT_EQ(e.cause(), Cause::disque_plein);
     }
-    m.panne = [](const std::string& e, const std::string&) { return e == "remplacer"; };
+    m.definir_panne([](const std::string& e, const std::string&) { return e == "remplacer"; });
     m.cause = Cause::occupe;
     EXPECT_THROW(ecrire_lignes(m, "C:\\Nocturo\\a.txt", {"un"}), ErreurES);
     EXPECT_EQ(m.contenu("C:\\Nocturo\\a.txt"), "ancien");

@@ -36,10 +36,10 @@ TEST(Albums, CopieAvecAlbumCreeEtEchecDit) {
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\a.jpg", "C:\\Nocturo\\A"), "");  // replaced
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\absente.jpg", "C:\\Nocturo\\A"),
               "L'image D:\\P\\x\\absente.jpg n'existe plus : elle n'a pas été copiée.");
-    m.panne = [](const std::string& etape, const std::string&) { return etape == "copier"; };
+    m.definir_panne([](const std::string& etape, const std::string&) { return etape == "copier"; });
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\a.jpg", "C:\\Nocturo\\A"),
               "La copie vers C:\\Nocturo\\A\\x-a.jpg a échoué : Le support est plein.");
-    m.panne = nullptr;
+    m.definir_panne(nullptr);
     // One level only: an album under a missing directory is not made.
     EXPECT_EQ(copier_vers_album(m, "D:\\P\\x\\a.jpg", "C:\\Manque\\Album"),
               "Impossible de créer l'album C:\\Manque\\Album : Le support est plein.");
