@@ -292,6 +292,8 @@ public:
     Chargement obtenir_image(const std::string& chemin);
     void poser_image(Chargement c);
     void afficher_effet(const std::string& chemin);
+    bool afficher_effet_seul(const std::string& chemin);  // true when a picture was shown at the show's pace
+    void attendre_plancher(double debut);
     // Waits `ms` in steps of 100 ms, handling messages after each; a new start of the show
     // cuts it short.
     void attendre_ms(int ms);
@@ -302,6 +304,8 @@ public:
     // The viewer on the current picture's directory, an album, or (from F3 or its button)
     // in its slideshow form; waits for it with the window answering.
     void Panel_ouvrir_rep_imgClick(const Controle* origine);
+    // The viewer started on `cible`; when it cannot be, says so and offers another program.
+    std::unique_ptr<Processus> lancer_visionneuse(const std::string& cible, bool diaporama);
     void SpeedButton_xnviewClick();
     void afficher_manuel();
     void Button_tout_le_repClick(const Controle* origine);

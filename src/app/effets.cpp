@@ -1,5 +1,7 @@
 // A picture on screen: its load (from the preload when it is ready), its display effect
 // and the waits that pace the show.
+#include <algorithm>
+
 #include "app/diaporama.h"
 #include "util/texte.h"
 
@@ -8,6 +10,10 @@ namespace nocturo {
 namespace {
 
 constexpr int TOUCHE_PAS_HISTORIQUE = -10;
+// However short the durations, a picture stays this long: at 0 the show would otherwise
+// decode and paint as fast as the machine can, for pictures nobody sees.
+constexpr double PLANCHER_MS = 500;
+constexpr double MS_PAR_JOUR = 86400000.0;
 
 }  // namespace
 
@@ -77,18 +83,33 @@ void Tdiapo::attendre_ms(int ms) {
     }
 }
 
+void Tdiapo::attendre_plancher(double debut) {
+    for (;;) {
+        const double reste = PLANCHER_MS - (plateforme.maintenant() - debut) * MS_PAR_JOUR;
+        // More than the floor left: the clock was set back; a pause ends it too.
+        if (reste <= 0 || reste > PLANCHER_MS || relance_demandee_ || (Panel1.visible() && !rejeu_en_cours)) return;
+        plateforme.attendre(std::min(100, static_cast<int>(reste) + 1));
+        plateforme.traiter_messages();
+    }
+}
+
 void Tdiapo::afficher_effet(const std::string& chemin) {
+    const double debut = plateforme.maintenant();
+    if (afficher_effet_seul(chemin)) attendre_plancher(debut);
+}
+
+bool Tdiapo::afficher_effet_seul(const std::string& chemin) {
     Plateforme& p = plateforme;
-    if (Panel1.visible() && !rejeu_en_cours && derniere_touche != TOUCHE_PAS_HISTORIQUE) return;
+    if (Panel1.visible() && !rejeu_en_cours && derniere_touche != TOUCHE_PAS_HISTORIQUE) return false;
     const std::shared_ptr<const ImagePrete> image = Image2.image();
     if (derniere_touche == TOUCHE_PAS_HISTORIQUE) {
         // A step through the history shows the picture whole, in its own proportions.
         if (image) placer_image(cadre_ajuste(ecran(), image->propre));
         joue_tonalite(p, 640, 20, 30);
         derniere_touche = 0;
-        return;
+        return false;
     }
-    if (extension_de(chemin) == ".mp4" || sans_chargeur_) return;
+    if (extension_de(chemin) == ".mp4" || sans_chargeur_) return false;
     forme.couleur = NOIR;
     forme.modifiee();
     if (!image || image->propre.largeur <= 0 || image->propre.hauteur <= 0) {
@@ -96,7 +117,7 @@ void Tdiapo::afficher_effet(const std::string& chemin) {
         forme.couleur = ROUGE;
         forme.modifiee();
         attendre_ms(2000);
-        return;
+        return true;
     }
     const Taille propre = image->propre;
     const int effet = effet_retenu(Rdg1.indice_element());
@@ -107,19 +128,20 @@ void Tdiapo::afficher_effet(const std::string& chemin) {
         largeur = c.largeur;
         const int duree[] = {reglages.dt0_a, 0, reglages.dt2_a, reglages.dt3_a, reglages.dt4_a};
         attendre_ms(duree[effet]);
-        if (effet == 0) return;
+        if (effet == 0) return true;
     }
     if (effet == 1 || effet == 2 || effet == 5) {
         const Cadre c = cadre_rempli(ecran(), propre, reglages.haut);
         placer_image(c);
         largeur = c.largeur;
         attendre_ms(effet == 1 ? reglages.dt1_a : effet == 2 ? reglages.dt2_b : reglages.dt5_a);
-        if (effet != 5) return;
+        if (effet != 5) return true;
     }
-    if (relance_demandee_ || (Panel1.visible() && !rejeu_en_cours)) return;
+    if (relance_demandee_ || (Panel1.visible() && !rejeu_en_cours)) return false;
     zoom_lent(largeur, propre);
-    if (relance_demandee_) return;
+    if (relance_demandee_) return false;
     attendre_ms(effet == 3 ? reglages.dt3_b : effet == 4 ? reglages.dt4_b : reglages.dt5_b);
+    return true;
 }
 
 void Tdiapo::zoom_lent(int largeur_depart, Taille propre) {

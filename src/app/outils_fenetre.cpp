@@ -56,13 +56,29 @@ void Tdiapo::Panel_ouvrir_rep_imgClick(const Controle* origine) {
     }
     const bool diaporama = origine == &Button_tout_le_rep || derniere_touche == VK_F3;
     if (diaporama) cible = Label_repertoire.legende();
-    const std::string ligne = ligne_visionneuse(xnview_alternative_Label.legende(), cible, diaporama);
-    if (std::unique_ptr<Processus> p = plateforme.lancer_processus(ligne)) {
-        // The window keeps answering while the viewer runs.
-        do plateforme.traiter_messages();
-        while (!p->attendre_fin(200));
-    }
+    std::unique_ptr<Processus> p = lancer_visionneuse(cible, diaporama);
+    if (!p) return;  // said, and the show goes on
+    // The window keeps answering while the viewer runs.
+    do plateforme.traiter_messages();
+    while (!p->attendre_fin(200));
     if (CheckBox_xnview_rep_et_nom.coche()) plateforme.terminer(0);
+}
+
+std::unique_ptr<Processus> Tdiapo::lancer_visionneuse(const std::string& cible, bool diaporama) {
+    for (;;) {
+        const std::string visionneuse = xnview_alternative_Label.legende();
+        if (std::unique_ptr<Processus> p = plateforme.lancer_processus(ligne_visionneuse(visionneuse, cible, diaporama)))
+            return p;
+        // A button that does nothing would leave the user guessing: say it, and offer the
+        // chooser of the "..." button; a program chosen there is tried at once.
+        if (!plateforme.confirmer("Le visualiseur « " + visionneuse +
+                                  " » ne démarre pas (introuvable ou pas un programme) : « " + cible +
+                                  " » n'a pas été ouvert.\n\nChoisir un autre programme ?"))
+            return nullptr;
+        SpeedButton_xnviewClick();
+        if (xnview_alternative_Label.legende() == visionneuse) return nullptr;
+        sauver_en_quittant = true;
+    }
 }
 
 void Tdiapo::SpeedButton_xnviewClick() {
@@ -100,7 +116,8 @@ void Tdiapo::afficher_manuel() {
     if (trouve(p.ouvrir_shell("open", "firefox.exe", "file:///" + chemin, ""))) return;
     // Before giving up, whatever the system opens PDF files with.
     if (p.ouvrir_shell("open", chemin, "", REPERTOIRE_MANUEL) > 32) return;
-    p.message("Firefox et Acrobat introuvables");
+    p.message("Firefox et Acrobat introuvables\n\nAucun programme de cette machine n'ouvre les fichiers PDF. Le manuel "
+              "est le fichier " + chemin + " : il s'ouvre avec un lecteur PDF, une fois installé.");
 }
 
 void Tdiapo::Button_tout_le_repClick(const Controle* origine) {

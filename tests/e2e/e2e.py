@@ -28,6 +28,7 @@ import scenarios_apercu  # noqa: F401
 import scenarios_profond  # noqa: F401
 import scenarios_bibliotheque  # noqa: F401
 import scenarios_frais  # noqa: F401
+import scenarios_donnees  # noqa: F401
 
 
 def demarrer(dossier):

@@ -71,6 +71,29 @@ TEST_F(Diaporama, LeZoomDureUnRafraichissementParPas) {
     EXPECT_LE(m.rafraichissements, 61 * 5);
 }
 
+// Every duration at 0, whatever the effect: each picture still stays half a second, Esc
+// is still heard at once, and the file keeps the zeros the user wrote.
+class DureesNulles : public Diaporama, public testing::WithParamInterface<int> {};
+
+TEST_P(DureesNulles, ChaqueImageResteUneDemiSeconde) {
+    std::vector<std::string> p = {"Rdg1.ItemIndex = " + std::to_string(GetParam()), "inc_dx = 60",
+                                  "RadioGroup_titre_ecran.ItemIndex = 2"};
+    for (const char* d : {"dt0_a", "dt1_a", "dt2_a", "dt2_b", "dt3_a", "dt3_b", "dt4_a", "dt4_b", "dt5_a", "dt5_b"})
+        p.push_back(std::string(d) + " = 0");
+    preparer(3, p);
+    m.touche_a(5030, VK_ECHAP);
+    EXPECT_EQ(s.demarrer(), 1);
+    EXPECT_NEAR(m.ms, 5030, 120);
+    ASSERT_GE(vues.size(), GetParam() < 3 ? 9u : 4u);  // the zoom takes a second of frames
+    EXPECT_LE(vues.size(), 11u);
+    for (size_t i = 1; i < vues.size(); ++i) EXPECT_GE(vues[i].ms - vues[i - 1].ms, 500) << i;
+    const std::string prm = m.contenu(FICHIER_PARAMETRES);
+    EXPECT_NE(prm.find("dt0_a = 0\r\n"), std::string::npos);
+    EXPECT_NE(prm.find("dt5_b = 0\r\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChaqueEffet, DureesNulles, testing::Range(0, 6));
+
 TEST_F(Diaporama, EspacePuisTroisPasEnArriereEtEspaceRejoueLesImagesSuivantes) {
     preparer(5);
     m.touche_a(4500, VK_ESPACE);  // pause during the fifth picture

@@ -79,9 +79,30 @@ TEST_F(Outils, LaVisionneuseSurLesTroisCiblesEtLAttenteQuiRepond) {
     // With the box ticked the picture itself goes, and the program ends with the viewer.
     EXPECT_EQ(s.executer([&] { d.Panel_ouvrir_rep_img.cliquer(); }), 0);
     EXPECT_EQ(m.processus.back(), "\"" + XNVIEW + "\" \"D:\\Photos\\2014-10 Avignon\\IMG_0001.JPG\"");
-    // A viewer that cannot be started: nothing to wait for, the end all the same.
+}
+
+TEST_F(Outils, UnVisualiseurAbsentLeDitEtProposeUnAutreProgramme) {
+    // Not installed: said, with the chooser offered; "Non" leaves the show as it was, even
+    // with the box that would end it after the viewer.
+    d.CheckBox_xnview_rep_et_nom.definir_coche(true);
     m.lancement_impossible = true;
-    EXPECT_EQ(s.executer([&] { d.Panel_ouvrir_repB.cliquer(); }), 0);
+    m.reponses_confirmation = {false};
+    EXPECT_EQ(s.executer([&] { d.Panel_ouvrir_repA.cliquer(); }), std::nullopt);
+    EXPECT_EQ(m.confirmations, Lignes{"Le visualiseur « " + XNVIEW +
+                                      " » ne démarre pas (introuvable ou pas un programme) : « C:\\Nocturo\\A » "
+                                      "n'a pas été ouvert.\n\nChoisir un autre programme ?"});
+    EXPECT_TRUE(m.dialogues_fichier.empty());
+
+    // "Oui", a program chosen and validated: started at once on the same folder, and kept.
+    m.confirmations.clear();
+    m.processus.clear();
+    m.reponses_confirmation = {true, true};
+    m.reponses_fichier = {std::string("C:\\Outils\\visio.exe")};
+    m.seul_installe = "C:\\Outils\\visio.exe";
+    EXPECT_EQ(s.executer([&] { d.Panel_ouvrir_repA.cliquer(); }), 0);
+    EXPECT_EQ(m.processus, (Lignes{"\"" + XNVIEW + "\" \"C:\\Nocturo\\A\"",
+                                   "\"C:\\Outils\\visio.exe\" \"C:\\Nocturo\\A\""}));
+    EXPECT_EQ(d.xnview_alternative_Label.legende(), "C:\\Outils\\visio.exe");
 }
 
 TEST_F(Outils, F3DemandeLanceLeDiaporamaDuVisualiseurPuisBasculeLePanneau) {
@@ -131,7 +152,9 @@ TEST_F(Outils, LeManuelEtSesRecours) {
         {"le lecteur PDF", {42}, 1, {}},
         {"puis firefox", {2, 42}, 2, {}},
         {"puis le programme du systeme pour les PDF", {2, 2, 42}, 3, {}},
-        {"rien", {2, 2, 31}, 3, {"Firefox et Acrobat introuvables"}},
+        {"rien", {2, 2, 31}, 3,
+         {"Firefox et Acrobat introuvables\n\nAucun programme de cette machine n'ouvre les fichiers PDF. Le manuel est "
+          "le fichier " + pdf + " : il s'ouvre avec un lecteur PDF, une fois installé."}},
     };
     for (const auto& c : cas) {
         m.lancements.clear();

@@ -506,7 +506,8 @@ private:
 
 std::unique_ptr<Processus> PlateformeSimulee::lancer_processus(const std::string& ligne_commande) {
     processus.push_back(ligne_commande);
-    if (lancement_impossible) return nullptr;
+    if (lancement_impossible && (seul_installe.empty() || !ligne_commande.starts_with("\"" + seul_installe + "\"")))
+        return nullptr;
     return std::make_unique<ProcessusSimule>(*this, ms + duree_processus_ms);
 }
 

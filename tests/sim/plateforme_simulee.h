@@ -77,6 +77,7 @@ public:
     std::deque<int> reponses_shell;                   // default: 42, started
     double duree_processus_ms = 1000;                 // how long a started program runs
     bool lancement_impossible = false;
+    std::string seul_installe;  // with it: the one program that still starts
     std::string manuel = "%PDF-1.4 manuel";
     std::string images_utilisateur = "C:\\Users\\moi\\Pictures";  // the Pictures folder
     std::string raison = "Le support est plein.";  // what the system says of a failure

@@ -22,7 +22,6 @@ LRESULT CALLBACK nommer_boutons(int code, WPARAM wp, LPARAM lp) {
         const HWND boite = reinterpret_cast<HWND>(wp);
         SetDlgItemTextW(boite, IDYES, L"&Oui");
         SetDlgItemTextW(boite, IDNO, L"&Non");
-        SetDlgItemTextW(boite, IDOK, L"&Oui");
         UnhookWindowsHookEx(crochet_boutons);
         crochet_boutons = nullptr;
         return 0;
@@ -96,9 +95,21 @@ int suivre(HWND boite, UINT message, LPARAM lp, LPARAM donnees) {
 
 }  // namespace
 
+void PlateformeWin32::reprendre_clavier() {
+    // Windows gives the activation back to a box's owner, but not always under Wine nor
+    // after another program's window: the show's keys must reach it without a click.
+    const HWND f = proprietaire ? GetAncestor(proprietaire, GA_ROOT) : nullptr;
+    if (!f || !IsWindowVisible(f)) return;
+    SetForegroundWindow(f);
+    SetActiveWindow(f);
+    const HWND focus = GetFocus();
+    if (!focus || (focus != f && !IsChild(f, focus))) SetFocus(f);
+}
+
 void PlateformeWin32::message(const std::string& texte) {
     mettre_a_jour();
     MessageBoxW(proprietaire, large(texte).c_str(), L"Nocturo", MB_OK);
+    reprendre_clavier();
 }
 
 bool PlateformeWin32::confirmer(const std::string& texte) {
@@ -110,17 +121,15 @@ bool PlateformeWin32::confirmer(const std::string& texte) {
         UnhookWindowsHookEx(crochet_boutons);
         crochet_boutons = nullptr;
     }
+    reprendre_clavier();
     return r == IDYES;
 }
 
 void PlateformeWin32::informer(const std::string& texte) {
+    // A notice, not a question: the information icon and "OK".
     mettre_a_jour();
-    crochet_boutons = SetWindowsHookExW(WH_CBT, nommer_boutons, nullptr, GetCurrentThreadId());
-    MessageBoxW(proprietaire, large(texte).c_str(), L"Confirmation", MB_OK | MB_ICONQUESTION);
-    if (crochet_boutons) {
-        UnhookWindowsHookEx(crochet_boutons);
-        crochet_boutons = nullptr;
-    }
+    MessageBoxW(proprietaire, large(texte).c_str(), L"Nocturo", MB_OK | MB_ICONINFORMATION);
+    reprendre_clavier();
 }
 
 bool PlateformeWin32::choisir_fichier(const std::string& titre, const std::string& filtre, std::string& chemin) {
@@ -140,7 +149,9 @@ bool PlateformeWin32::choisir_fichier(const std::string& titre, const std::strin
     o.nMaxFile = static_cast<DWORD>(tampon.size());
     o.lpstrTitle = t.c_str();
     o.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&o)) return false;
+    const BOOL choisi = GetOpenFileNameW(&o);
+    reprendre_clavier();
+    if (!choisi) return false;
     chemin = etroit(tampon.data());
     return true;
 }
@@ -155,6 +166,7 @@ bool PlateformeWin32::choisir_repertoire(std::string& chemin) {
     bi.lpfn = suivre_choix;
     bi.lParam = reinterpret_cast<LPARAM>(&choix);
     PIDLIST_ABSOLUTE liste = SHBrowseForFolderW(&bi);
+    reprendre_clavier();
     std::wstring resultat = chemin_de(liste);
     if (liste) CoTaskMemFree(liste);
     if (resultat.empty()) resultat = choix.cree;

@@ -21,6 +21,9 @@ public:
     bool curseur_masque() const { return curseur_ == CURSEUR_AUCUN; }
     // Pushes pending model changes before the program waits or asks.
     void mettre_a_jour() { if (synchroniser) synchroniser(); }
+    // The owner's window active again, with the keyboard, after a box, a chooser or another
+    // program.
+    void reprendre_clavier();
 
     bool fichier_existe(const std::string& chemin) override;
     bool repertoire_existe(const std::string& chemin) override;

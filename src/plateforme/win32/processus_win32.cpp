@@ -18,14 +18,21 @@ namespace {
 
 class ProcessusWin32 : public Processus {
 public:
-    ProcessusWin32(HANDLE processus, HANDLE fil) : processus_(processus), fil_(fil) {}
+    ProcessusWin32(HANDLE processus, HANDLE fil, PlateformeWin32& p) : processus_(processus), fil_(fil), p_(p) {}
     bool attendre_fin(int millisecondes) override {
-        return WaitForSingleObject(processus_.get(), static_cast<DWORD>(std::max(0, millisecondes))) != WAIT_TIMEOUT;
+        const bool fini =
+            WaitForSingleObject(processus_.get(), static_cast<DWORD>(std::max(0, millisecondes))) != WAIT_TIMEOUT;
+        // The program had the keyboard; its window gone, the show takes it back.
+        if (fini && !rendu_) p_.reprendre_clavier();
+        rendu_ |= fini;
+        return fini;
     }
 
 private:
     Fichier processus_;
     Fichier fil_;
+    PlateformeWin32& p_;
+    bool rendu_ = false;
 };
 
 }  // namespace
@@ -36,7 +43,7 @@ std::unique_ptr<Processus> PlateformeWin32::lancer_processus(const std::string& 
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return nullptr;
-    return std::make_unique<ProcessusWin32>(pi.hProcess, pi.hThread);
+    return std::make_unique<ProcessusWin32>(pi.hProcess, pi.hThread, *this);
 }
 
 void PlateformeWin32::fil_discret() {
