@@ -81,6 +81,7 @@ def visualiseur_album_et_f3(banc):
     banc.touche("F3")
     repondre_oui(banc, "Confirmation")
     nw.verifier(lignes_temoin(banc, 3)[-1] == f'"{visio}" -slide "{rep}"', f"ligne {lignes_temoin(banc, 3)}")
+    nw.attendre_que(lambda: not banc.wine.fenetres(nom="Visionneuse"), 20, quoi="la fin du visualiseur")
     banc.capturer("apres_f3")
     banc.touche("Escape")
     banc.attendre_fin(30, 1)
