@@ -292,8 +292,6 @@ public:
     Chargement obtenir_image(const std::string& chemin);
     void poser_image(Chargement c);
     void afficher_effet(const std::string& chemin);
-    bool afficher_effet_seul(const std::string& chemin);  // true when a picture was shown at the show's pace
-    void attendre_plancher(double debut);
     // Waits `ms` in steps of 100 ms, handling messages after each; a new start of the show
     // cuts it short.
     void attendre_ms(int ms);
@@ -341,6 +339,12 @@ private:
     std::string cle_copie(const std::string& chemin) const;
     Chargement charger(const std::string& chemin);
     void placer_image(const Cadre& c);
+    // The effect alone; true when a picture was shown at the show's pace.
+    bool afficher_effet_seul(const std::string& chemin);
+    // The rest of the least time a picture stays, counted from `debut`.
+    void attendre_plancher(double debut);
+    // Paused by the user, not replaying the history.
+    bool en_pause() const { return Panel1.visible() && !rejeu_en_cours; }
     void zoom_lent(int largeur_depart, Taille propre);
     Taille ecran() const { return {largeur_ecran, hauteur_ecran}; }
 

@@ -87,7 +87,7 @@ void Tdiapo::attendre_plancher(double debut) {
     for (;;) {
         const double reste = PLANCHER_MS - (plateforme.maintenant() - debut) * MS_PAR_JOUR;
         // More than the floor left: the clock was set back; a pause ends it too.
-        if (reste <= 0 || reste > PLANCHER_MS || relance_demandee_ || (Panel1.visible() && !rejeu_en_cours)) return;
+        if (reste <= 0 || reste > PLANCHER_MS || relance_demandee_ || en_pause()) return;
         plateforme.attendre(std::min(100, static_cast<int>(reste) + 1));
         plateforme.traiter_messages();
     }
@@ -100,7 +100,7 @@ void Tdiapo::afficher_effet(const std::string& chemin) {
 
 bool Tdiapo::afficher_effet_seul(const std::string& chemin) {
     Plateforme& p = plateforme;
-    if (Panel1.visible() && !rejeu_en_cours && derniere_touche != TOUCHE_PAS_HISTORIQUE) return false;
+    if (en_pause() && derniere_touche != TOUCHE_PAS_HISTORIQUE) return false;
     const std::shared_ptr<const ImagePrete> image = Image2.image();
     if (derniere_touche == TOUCHE_PAS_HISTORIQUE) {
         // A step through the history shows the picture whole, in its own proportions.
@@ -137,7 +137,7 @@ bool Tdiapo::afficher_effet_seul(const std::string& chemin) {
         attendre_ms(effet == 1 ? reglages.dt1_a : effet == 2 ? reglages.dt2_b : reglages.dt5_a);
         if (effet != 5) return true;
     }
-    if (relance_demandee_ || (Panel1.visible() && !rejeu_en_cours)) return false;
+    if (relance_demandee_ || en_pause()) return false;
     zoom_lent(largeur, propre);
     if (relance_demandee_) return false;
     attendre_ms(effet == 3 ? reglages.dt3_b : effet == 4 ? reglages.dt4_b : reglages.dt5_b);

@@ -9,7 +9,7 @@ import nocturo_wine as nw
 from banc import scenario
 from scenarios_catalogue import RACINE
 from scenarios_frais import couleur_au_centre, planter, COULEURS
-from scenarios_outils import lignes_temoin, repondre_oui
+from scenarios_outils import installer_temoin, lignes_temoin, repondre_oui
 
 
 def monter(*commande):
@@ -65,7 +65,7 @@ def preparer(banc, n_dossiers=3, par_dossier=3):
 def donnees_en_lecture_seule(banc):
     preparer(banc)
     donnees = banc.wine.c("nocturo")
-    if not (monter("--bind", str(donnees), str(donnees))):
+    if not monter("--bind", str(donnees), str(donnees)):
         print("montage impossible sur cette machine : scénario sauté")
         return
     try:
@@ -109,10 +109,7 @@ def donnees_sur_disque_plein(banc):
 
 @scenario
 def clavier_apres_le_visualiseur(banc):
-    outils = banc.wine.c("outils")
-    outils.mkdir(parents=True, exist_ok=True)
-    shutil.copy(banc.scr.parent / "visionneuse_temoin.exe", outils / "visio.exe")
-    nw.supprimer(banc.wine.c("temoin"))
+    installer_temoin(banc)
     preparer(banc)
     prm = banc.wine.c("nocturo", "nocturo_var.prm")
     nw.ecrire_lignes(prm, prm.read_text("cp1252").splitlines() +
@@ -124,13 +121,11 @@ def clavier_apres_le_visualiseur(banc):
     repondre_oui(banc, "Confirmation")
     lignes_temoin(banc, 1)
     nw.attendre_que(lambda: banc.wine.fenetres(nom="Visionneuse"), 20, quoi="la fenêtre du visualiseur")
-    print("focus pendant :", banc.wine.x("xdotool", "getwindowfocus", "getwindowname").stdout.strip())
     # The viewer's window came and went; nobody clicks anywhere: the keys go wherever the
     # focus is, and Esc must reach the show.
     nw.attendre_que(lambda: not banc.wine.fenetres(nom="Visionneuse"), 20, quoi="la fin du visualiseur")
     time.sleep(1)
     banc.capturer("apres_visualiseur")
-    print("focus après :", banc.wine.x("xdotool", "getwindowfocus", "getwindowname").stdout.strip())
     banc.wine.touche("Escape")
     banc.attendre_fin(10, 1)
 
@@ -159,9 +154,8 @@ def durees_nulles(banc):
                      [f"{d} = 0" for d in ("dt0_a", "dt1_a", "dt2_a", "dt2_b", "dt3_a", "dt3_b", "dt4_a", "dt4_b",
                                             "dt5_a", "dt5_b")])
     processus = banc.lancer()
-    une = nw.attendre_que(lambda: couleur_au_centre(banc.wine.capturer(banc.captures / f"{banc.nom}_debut.png")),
-                          60, quoi="une image")
-    nw.verifier(une, "aucune image")
+    nw.attendre_que(lambda: couleur_au_centre(banc.wine.capturer(banc.captures / f"{banc.nom}_debut.png")), 60,
+                    quoi="une image")
     time.sleep(2)
     avant, t0 = temps_processeur(processus.pid), time.monotonic()
     time.sleep(10)

@@ -37,12 +37,17 @@ def lignes_temoin(banc, n, delai=20):
                            and fichier.read_text("utf-8").splitlines(), delai, quoi=f"{n} lancements du visualiseur")
 
 
+def installer_temoin(banc):
+    """The stand-in viewer as C:\\outils\\visio.exe, with no line written yet."""
+    outils = banc.wine.c("outils")
+    outils.mkdir(parents=True, exist_ok=True)
+    shutil.copy(banc.scr.parent / "visionneuse_temoin.exe", outils / "visio.exe")
+    nw.supprimer(banc.wine.c("temoin"))
+
+
 @scenario
 def visualiseur_album_et_f3(banc):
-    temoin = banc.wine.c("outils")
-    temoin.mkdir(parents=True, exist_ok=True)
-    shutil.copy(banc.scr.parent / "visionneuse_temoin.exe", temoin / "visio.exe")
-    nw.supprimer(banc.wine.c("temoin"))
+    installer_temoin(banc)
     dossier = banc.wine.c("photos_e2e") / "ordre"
     dossier.mkdir(parents=True, exist_ok=True)
     quartiers(dossier / "a.jpg")

@@ -23,8 +23,7 @@ public:
         const bool fini =
             WaitForSingleObject(processus_.get(), static_cast<DWORD>(std::max(0, millisecondes))) != WAIT_TIMEOUT;
         // The program had the keyboard; its window gone, the show takes it back.
-        if (fini && !rendu_) p_.reprendre_clavier();
-        rendu_ |= fini;
+        if (fini) p_.reprendre_clavier();
         return fini;
     }
 
@@ -32,7 +31,6 @@ private:
     Fichier processus_;
     Fichier fil_;
     PlateformeWin32& p_;
-    bool rendu_ = false;
 };
 
 }  // namespace
