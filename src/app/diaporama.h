@@ -36,6 +36,8 @@ inline const std::string SUITE_SANS_DONNEES =
     "Le diaporama continue ; les réglages, l'historique et la liste des images ne seront pas enregistrés pendant "
     "cette séance.";
 
+struct DossierDate;
+
 class Tdiapo {
 public:
     explicit Tdiapo(Plateforme& plateforme, std::string lettre_mode = "");
@@ -408,6 +410,7 @@ private:
 
     void construire_controles();
     void montrer_historique();
+    void suivre_renommages(const std::string& repertoire, const std::vector<DossierDate>& faits);
     void lier_gestionnaires();
     void placer_rangee_boutons(bool longue);
 };

@@ -202,8 +202,8 @@ void Tdiapo::construire_controles() {
     poser(Panel_renommage, 376, 72, 577, 473);
     Panel_renommage.definir_visible(false);
     poser(Label22, 16, 8, 250, 20, "renommage de lots de répertoires ");
-    poser(Label27, 16, 32, 400, 13, "ex: /051231 avg ou /05-12-31 avg en /2005-15-21 avg");
-    poser(Label26, 16, 50, 400, 13, "20050828 avg /2005 08 28 avg en /2005-05-28 avg");
+    poser(Label27, 16, 32, 400, 13, "ex: /051231 avg ou /05-12-31 avg en /2005-12-31 avg");
+    poser(Label26, 16, 50, 400, 13, "20050828 avg /2005 08 28 avg en /2005-08-28 avg");
     poser(SpeedButton3, 16, 72, 121, 25, "Répertoire cible ");
     poser(SpeedButton5, 432, 72, 129, 25, "l'ouvrir dans l'explorateur");
     texte(Edit2, 144, 74, 281, 21, "");

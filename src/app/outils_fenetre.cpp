@@ -144,20 +144,56 @@ void Tdiapo::SpeedButton3Click() {
 
 void Tdiapo::SpeedButton4Click() {
     // No directory chosen would mean the root of the current drive.
-    if (Edit2.texte().empty()) {
+    const std::string r = Edit2.texte();
+    if (r.empty()) {
         plateforme.message("Choisissez d'abord le répertoire dont les sous-répertoires sont à renommer.");
         return;
     }
-    if (Label24.legende() == "0") {
+    if (!plateforme.repertoire_existe(r)) {
+        plateforme.message("Le répertoire « " + r + " » est introuvable : rien n'a été renommé.");
+        return;
+    }
+    // Names cannot be put back: what will happen is shown, as it stands now, before asking.
+    const std::vector<DossierDate> dossiers = dossiers_dates(plateforme, r, Edit3.texte());
+    std::vector<std::string> prevu;
+    const int a_renommer = journal_prevu(dossiers, prevu);
+    ListBox1.definir_elements(std::move(prevu));
+    Label24.definir_legende(std::to_string(a_renommer));
+    if (a_renommer == 0) {
         plateforme.informer("\n     Aucun fichier à renommer ");
         return;
     }
-    if (!plateforme.confirmer("\n     Renommer ?")) return;
+    if (!plateforme.confirmer(resume_renommage(r, dossiers) + "\n     Renommer ?")) return;
     std::vector<std::string> journal;
-    const int n = renommer_lot(plateforme, Edit2.texte(), true, Edit3.texte(), journal);
+    std::vector<DossierDate> faits;
+    const int n = renommer_dossiers(plateforme, r, dossiers, journal, faits);
     ListBox1.definir_elements(std::move(journal));
-    plateforme.informer("\n     Renommage des " + std::to_string(n) + " fichiers effectués ");
+    suivre_renommages(r, faits);
+    std::string resultat = "\n     Renommage des " + std::to_string(n) + " fichiers effectués ";
+    if (n < a_renommer)
+        resultat += "\n\n" + std::to_string(a_renommer - n) + " sur " + std::to_string(a_renommer) +
+                    " n'ont pas pu être renommés : la liste dit pourquoi.";
+    plateforme.informer(resultat);
     Label24.definir_legende("---");
+}
+
+// The roots, the history and the picture on screen follow the new names; the catalogue
+// follows by the walk beside the show, started again.
+void Tdiapo::suivre_renommages(const std::string& r, const std::vector<DossierDate>& faits) {
+    if (faits.empty()) return;
+    const auto suivre = [&](std::string& chemin) {
+        for (const DossierDate& d : faits) chemin = apres_renommage(chemin, r + "\\" + d.nom, r + "\\" + d.nouveau);
+    };
+    Racines racines_suivies = racines();
+    for (Racine& racine : racines_suivies) suivre(racine.chemin);
+    montrer_racines(racines_suivies);
+    for (std::string& ligne : historique.lignes) suivre(ligne);
+    montrer_historique();
+    suivre(image_courante);
+    suivre(image_precedente);
+    sauver_en_quittant = true;
+    rafraichissement_lance_ = false;
+    rafraichissement_voulu_ = true;
 }
 
 void Tdiapo::SpeedButton5Click() { plateforme.ouvrir_shell("open", "explorer.exe", Edit2.texte(), ""); }
@@ -165,7 +201,7 @@ void Tdiapo::SpeedButton5Click() { plateforme.ouvrir_shell("open", "explorer.exe
 void Tdiapo::Edit3Change() {
     const std::string& e = Edit3.texte();
     Label23.definir_legende("nombre de fichiers 'aammjj ...' ou 'aa-mm-jj ...'  => '" + e + "aa-mm-jj ...'");
-    Label27.definir_legende("ex: /051231 avg ou /05-12-31 avg en /" + e + "05-15-21 avg");
+    Label27.definir_legende("ex: /051231 avg ou /05-12-31 avg en /" + e + "05-12-31 avg");
 }
 
 void Tdiapo::Button1Click() {

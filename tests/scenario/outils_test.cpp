@@ -177,8 +177,8 @@ TEST_F(Outils, LeManuelEtSesRecours) {
     EXPECT_TRUE(m.lancements.empty());
 }
 
-TEST_F(Outils, RenommageCompteRenommeEtJournal) {
-    for (const char* r : {"051231 avg", "05-12-31 avg", "20050828 noel", "vacances"})
+TEST_F(Outils, RenommageMontreCeQuIlFeraPuisLeFait) {
+    for (const char* r : {"051231 avg", "05-12-31 avg", "20050828 noel", "2005-08-28 avg", "vacances"})
         m.creer_repertoire_complet(std::string("D:\\Dates\\") + r);
     d.SpeedButton2.cliquer();
     EXPECT_TRUE(d.Panel_renommage.visible());
@@ -187,30 +187,50 @@ TEST_F(Outils, RenommageCompteRenommeEtJournal) {
     EXPECT_EQ(m.messages, Lignes{"Choisissez d'abord le répertoire dont les sous-répertoires sont à renommer."});
     EXPECT_TRUE(m.confirmations.empty());
 
+    // The examples say what the tool does.
+    EXPECT_EQ(d.Label27.legende(), "ex: /051231 avg ou /05-12-31 avg en /2005-12-31 avg");
+    EXPECT_EQ(d.Label26.legende(), "20050828 avg /2005 08 28 avg en /2005-08-28 avg");
     d.Edit3.definir_texte("19");
     EXPECT_EQ(d.Label23.legende(), "nombre de fichiers 'aammjj ...' ou 'aa-mm-jj ...'  => '19aa-mm-jj ...'");
-    EXPECT_EQ(d.Label27.legende(), "ex: /051231 avg ou /05-12-31 avg en /1905-15-21 avg");
+    EXPECT_EQ(d.Label27.legende(), "ex: /051231 avg ou /05-12-31 avg en /1905-12-31 avg");
     d.Edit3.definir_texte("20");
     m.reponses_repertoire = {std::string("D:\\Dates")};
     d.SpeedButton3.cliquer();
-    EXPECT_EQ(d.Label24.legende(), "3");
-    EXPECT_EQ(d.ListBox1.nombre(), 6);
+    EXPECT_EQ(d.Label24.legende(), "2");
+    EXPECT_EQ(d.ListBox1.nombre(), 8);
+
+    // Asked with the list of what will happen; "Non" changes nothing.
+    d.SpeedButton4.cliquer();
+    const std::string question =
+        "Dans « D:\\Dates », 2 dossiers seront renommés :\n\n051231 avg → 2005-12-31 avg\n20050828 noel → "
+        "2005-08-28 noel\n\n2 dossiers laissés tels quels (voir la liste).\n\n     Renommer ?";
+    EXPECT_EQ(m.confirmations, Lignes{question});
+    EXPECT_TRUE(m.repertoire_existe("D:\\Dates\\051231 avg"));
+    EXPECT_EQ(d.ListBox1.nombre(), 8);  // what would be done, not appended twice
+
     m.reponses_confirmation = {true};
     d.SpeedButton4.cliquer();
     EXPECT_EQ(m.informations, Lignes{"\n     Renommage des 2 fichiers effectués "});
     EXPECT_EQ(d.Label24.legende(), "---");
-    EXPECT_EQ(d.ListBox1.element(2), "problème avec       05-12-31 avg");
+    EXPECT_EQ(d.ListBox1.element(2), "laissé tel quel : 05-12-31 avg");
     EXPECT_TRUE(m.repertoire_existe("D:\\Dates\\2005-12-31 avg"));
     EXPECT_TRUE(m.repertoire_existe("D:\\Dates\\2005-08-28 noel"));
 
-    // Nothing left to rename: said with Oui alone.
+    // Nothing left to rename: a notice, and no question.
+    m.confirmations.clear();
     m.reponses_repertoire = {std::string("D:\\Dates\\vacances")};
     d.SpeedButton3.cliquer();
     EXPECT_EQ(d.Label24.legende(), "0");
     d.SpeedButton4.cliquer();
     EXPECT_EQ(m.informations.back(), "\n     Aucun fichier à renommer ");
+    EXPECT_TRUE(m.confirmations.empty());
     d.SpeedButton5.cliquer();
     EXPECT_EQ(m.lancements.back(), "open|explorer.exe|D:\\Dates\\vacances|");
+
+    // A folder that went away since it was chosen.
+    m.supprimer_repertoire_vide("D:\\Dates\\vacances");
+    d.SpeedButton4.cliquer();
+    EXPECT_EQ(m.messages.back(), "Le répertoire « D:\\Dates\\vacances » est introuvable : rien n'a été renommé.");
 }
 
 TEST_F(Outils, LesImagesDeTestOuLErreurDuRepertoireAbsent) {

@@ -63,6 +63,49 @@ TEST_F(Rafraichissement, UnDossierRenommeEstUnDossierPartiEtUnNouveau) {
     EXPECT_EQ(lire_cache(m).repertoires(), (std::vector<std::string>{"C:\\Photos", "C:\\Photos\\2005-12-31 noel"}));
 }
 
+TEST_F(Rafraichissement, LeDiaporamaSuitLesDossiersQuIlRenomme) {
+    preparer(2);
+    Catalogue c = lire_cache(m);
+    for (const char* n : {"a.jpg", "b.jpg"}) {
+        m.creer_fichier(std::string("C:\\Photos\\051231 noel\\") + n, jpeg_simule(400, 300));
+        c.ajouter("C:\\Photos\\051231 noel", n);
+    }
+    // A root that is itself a dated folder.
+    m.creer_fichier("D:\\Voyages\\20050828 Rome\\r.jpg", jpeg_simule(400, 300));
+    c.ajouter("D:\\Voyages\\20050828 Rome", "r.jpg");
+    ecrire_cache(c, m);
+    m.creer_texte(FICHIER_REPERTOIRES, PHOTOS + "\r\nD:\\Voyages\\20050828 Rome\r\n");
+    const auto renommer_dans = [this](const std::string& r) {
+        d.Edit2.definir_texte(r);
+        m.reponses_confirmation = {true};
+        d.SpeedButton4.cliquer();
+    };
+    m.action_a(2500, [&] { renommer_dans("C:\\Photos"); });
+    m.action_a(2600, [&] { renommer_dans("D:\\Voyages"); });
+    // The catalogue as the show has it near its end, the walk done.
+    std::vector<std::string> chemins;
+    Catalogue vu;
+    m.action_a(19000, [&] {
+        vu = d.catalogue;
+        for (int32_t i = 0; i < d.catalogue.nombre(); ++i) chemins.push_back(d.catalogue.chemin(i));
+    });
+    m.touche_a(20000, VK_ECHAP);
+    EXPECT_EQ(s.demarrer(), 1);
+    EXPECT_EQ(m.informations.size(), 2u);
+    EXPECT_TRUE(m.messages.empty());
+    std::sort(chemins.begin(), chemins.end());
+    const std::vector<std::string> attendus = {"C:\\Photos\\2005-12-31 noel\\a.jpg", "C:\\Photos\\2005-12-31 noel\\b.jpg",
+                                               "C:\\Photos\\p0.jpg", "C:\\Photos\\p1.jpg",
+                                               "D:\\Voyages\\2005-08-28 Rome\\r.jpg"};
+    EXPECT_EQ(chemins, attendus);
+    EXPECT_EQ(lire_cache(m), vu);
+    EXPECT_EQ(m.contenu(FICHIER_REPERTOIRES), PHOTOS + "\r\nD:\\Voyages\\2005-08-28 Rome\r\n");
+    for (const std::string& l : d.historique.lignes) {
+        EXPECT_EQ(l.find("051231"), std::string::npos) << l;
+        EXPECT_EQ(l.find("20050828"), std::string::npos) << l;
+    }
+}
+
 TEST_F(Rafraichissement, UneRacineDebrancheeGardeSesImages) {
     // A USB disk among the roots, unplugged since the last run.
     preparer(2);

@@ -250,7 +250,7 @@ bool PlateformeSimulee::copier_fichier(const std::string& source, const std::str
 bool PlateformeSimulee::deplacer_fichier(const std::string& source,
                                          const std::string& destination) {
     std::lock_guard<std::recursive_mutex> verrou(verrou_);
-    if (trouver(destination)) return false;
+    if (trouver(destination) || (panne_ && panne_("deplacer", source))) return false;
     Noeud* n = trouver(source);
     if (!n) return false;
     if (!n->repertoire) {

@@ -184,25 +184,68 @@ TEST(Renommage, LesQuatreFormesEtLeSiecle) {
     for (const auto& c : cas) EXPECT_EQ(nom_date_complete(c.nom, c.siecle), c.attendu) << c.nom;
 }
 
-TEST(Renommage, CompteEtRenommeAvecSonJournal) {
+TEST(Renommage, CompteRenommeEtDitPourquoiIlLaisseUnDossier) {
     PlateformeSimulee m;
-    for (const char* d : {"051231 avg", "05-12-31 avg", "2005-08-28 avg", "vacances", "20050828 noel"})
+    for (const char* d : {"051231 avg", "05-12-31 avg", "2005-08-28 avg", "vacances", "20050828 noel", "050101 ski",
+                          "2005-01-01 ski", "070707 verrou"})
         m.creer_repertoire_complet(std::string("C:\\R\\") + d);
     m.creer_fichier("C:\\R\\051230 fichier.jpg");  // a file: never renamed
     std::vector<std::string> journal;
-    EXPECT_EQ(renommer_lot(m, "C:\\R", false, "20", journal), 4);
-    EXPECT_EQ(journal.front(), "1 : 051231 avg");
-    EXPECT_EQ(journal[1], "  -> 2005-12-31 avg");
+    EXPECT_EQ(renommer_lot(m, "C:\\R", false, "20", journal), 3);
+    EXPECT_EQ(journal, (std::vector<std::string>{
+                           "1 : 051231 avg", "  -> 2005-12-31 avg",
+                           "laissé tel quel : 05-12-31 avg", "     « 2005-12-31 avg » sera déjà le nouveau nom de « 051231 avg »",
+                           "laissé tel quel : 2005-08-28 avg", "     déjà au format aaaa-mm-jj",
+                           "2 : 20050828 noel", "  -> 2005-08-28 noel",
+                           "laissé tel quel : 050101 ski", "     « 2005-01-01 ski » existe déjà",
+                           "laissé tel quel : 2005-01-01 ski", "     déjà au format aaaa-mm-jj",
+                           "3 : 070707 verrou", "  -> 2007-07-07 verrou"}));
 
+    // A folder open in another program refuses its new name; the others go on.
+    m.cause = Cause::acces_refuse;
+    m.definir_panne([](const std::string& etape, const std::string& chemin) {
+        return etape == "deplacer" && chemin.ends_with("verrou");
+    });
     EXPECT_EQ(renommer_lot(m, "C:\\R", true, "20", journal), 2);
-    EXPECT_EQ(journal, (std::vector<std::string>{"ok de   051231 avg", " -----> 2005-12-31 avg",
-                                                 "problème avec       05-12-31 avg", "     existe dèjà -> 2005-12-31 avg",
-                                                 "problème avec       2005-08-28 avg", "     existe dèjà -> 2005-08-28 avg",
-                                                 "ok de   20050828 noel", " -----> 2005-08-28 noel"}));
+    EXPECT_EQ(std::vector<std::string>(journal.begin(), journal.begin() + 4),
+              (std::vector<std::string>{"ok de   051231 avg", " -----> 2005-12-31 avg", "laissé tel quel : 05-12-31 avg",
+                                        "     « 2005-12-31 avg » sera déjà le nouveau nom de « 051231 avg »"}));
+    EXPECT_EQ(journal.back(), "       en 2007-07-07 verrou : l'accès est refusé");
     EXPECT_TRUE(m.repertoire_existe("C:\\R\\2005-12-31 avg"));
     EXPECT_TRUE(m.repertoire_existe("C:\\R\\05-12-31 avg"));
+    EXPECT_TRUE(m.repertoire_existe("C:\\R\\2005-08-28 noel"));
+    EXPECT_TRUE(m.repertoire_existe("C:\\R\\050101 ski"));
     EXPECT_TRUE(m.fichier_existe("C:\\R\\051230 fichier.jpg"));
     EXPECT_EQ(renommer_lot(m, "C:\\Absent", false, "20", journal), 0);
+}
+
+TEST(Renommage, LeResumeAvantDeRenommerTientDansUneBoite) {
+    std::vector<DossierDate> dossiers = {{"051231 avg", "2005-12-31 avg", {}}};
+    EXPECT_EQ(resume_renommage("D:\\Dates", dossiers),
+              "Dans « D:\\Dates », 1 dossier sera renommé :\n\n051231 avg → 2005-12-31 avg\n");
+    dossiers.push_back({"2005-08-28 x", "2005-08-28 x", "déjà au format aaaa-mm-jj"});
+    for (int i = 10; i < 23; ++i) dossiers.push_back({"0501" + std::to_string(i), "2005-01-" + std::to_string(i), {}});
+    const std::string r = resume_renommage("D:\\Dates", dossiers);
+    EXPECT_TRUE(r.starts_with("Dans « D:\\Dates », 14 dossiers seront renommés :\n\n051231 avg → 2005-12-31 avg\n"));
+    EXPECT_NE(r.find("050120 → 2005-01-20\n(et 2 autres : voir la liste)\n"), std::string::npos) << r;
+    EXPECT_EQ(r.find("050121"), std::string::npos);
+    EXPECT_TRUE(r.ends_with("\n1 dossier laissé tel quel (voir la liste).\n"));
+}
+
+TEST(Renommage, LesCheminsSuiventLeDossierRenomme) {
+    const std::string a = "D:\\Dates\\051231 avg", n = "D:\\Dates\\2005-12-31 avg";
+    const struct {
+        const char* chemin;
+        const char* attendu;
+    } cas[] = {
+        {"D:\\Dates\\051231 avg", "D:\\Dates\\2005-12-31 avg"},
+        {"D:\\Dates\\051231 avg\\Été\\a.jpg", "D:\\Dates\\2005-12-31 avg\\Été\\a.jpg"},
+        {"d:\\dates\\051231 AVG\\b.jpg", "D:\\Dates\\2005-12-31 avg\\b.jpg"},  // as Windows compares
+        {"D:\\Dates\\051231 avg bis\\c.jpg", "D:\\Dates\\051231 avg bis\\c.jpg"},
+        {"D:\\Dates", "D:\\Dates"},
+        {"E:\\051231 avg\\d.jpg", "E:\\051231 avg\\d.jpg"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(apres_renommage(c.chemin, a, n), c.attendu) << c.chemin;
 }
 
 TEST(ImagesDeTest, BmpVingtQuatreBitsDeBasEnHaut) {
