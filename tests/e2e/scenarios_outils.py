@@ -116,3 +116,48 @@ def images_de_test(banc):
     milieu = ((min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2)
     nw.verifier(abs(milieu[0] - 100) <= 12 and abs(milieu[1] - 100) <= 20,
                 f"le 7 n'est pas au centre : {milieu}, boîte {min(xs)}-{max(xs)} x {min(ys)}-{max(ys)}")
+
+
+# Above the long form, right-aligned with it, the advanced panel (537 x 545); the renaming
+# panel (577 x 473) at its top, left of the 252 pixels wide panel beside it.
+AVANCES_X, AVANCES_Y = LONG_X + 1545 - 537, LONG_Y - 545 - 2
+RENOMMAGE_X, RENOMMAGE_Y = AVANCES_X - 252 - 2 - 577 - 2, AVANCES_Y
+
+
+@scenario
+def renommage_montre_puis_renomme(banc):
+    dates = banc.wine.c("photos_e2e") / "dates"
+    for nom in ("051231 noel", "05-12-31 noel", "2005-08-28 deja", "20050828 rome"):
+        (dates / nom).mkdir(parents=True, exist_ok=True)
+    quartiers(montrer_dans_l_ordre(banc, ["a.jpg"], duree=2000) / "a.jpg")
+    nw.ecrire_lignes(banc.wine.c("nocturo", "img_affichees.lst"), [RACINE + r"\ordre\a.jpg"])
+    banc.lancer()
+    time.sleep(4)
+    banc.touche("space")
+    time.sleep(1)
+    banc.wine.cliquer(*centre(644, 6, 95, 27, (COURT_X, COURT_Y)))  # "plus d'options"
+    time.sleep(1)
+    banc.wine.cliquer(*centre(1358, 102, 179, 30, (LONG_X, LONG_Y)))  # "Paramètres avancés (bascule)"
+    time.sleep(1)
+    banc.wine.cliquer(*centre(347, 168, 180, 25, (AVANCES_X, AVANCES_Y)))  # "renommage par lot"
+    time.sleep(1)
+    # The folder typed where the chooser would put it, then "renommer".
+    banc.wine.cliquer(*centre(144, 74, 281, 21, (RENOMMAGE_X, RENOMMAGE_Y)))
+    banc.wine.x("xdotool", "type", "--delay", "40", r"C:\photos_e2e\dates")
+    banc.capturer("panneau_renommage")
+    banc.wine.cliquer(*centre(16, 436, 121, 25, (RENOMMAGE_X, RENOMMAGE_Y)))
+    nw.attendre_que(lambda: banc.wine.fenetres(nom="^Confirmation$"), 20, quoi="la question « Renommer ? »")
+    time.sleep(1)
+    banc.capturer("question")
+    nw.verifier((dates / "051231 noel").exists(), "renommé avant la réponse")
+    repondre_oui(banc, "Confirmation")
+    repondre_oui(banc, "Nocturo")
+    noms = sorted(p.name for p in dates.iterdir())
+    # Of the two folders for the same day, the one listed first takes the name.
+    restants = [n for n in noms if n in ("051231 noel", "05-12-31 noel")]
+    nw.verifier(len(restants) == 1 and [n for n in noms if n not in restants] ==
+                ["2005-08-28 deja", "2005-08-28 rome", "2005-12-31 noel"], f"dossiers {noms}")
+    banc.capturer("journal")
+    # The keyboard is the show's again after the boxes.
+    banc.wine.touche("Escape")
+    banc.attendre_fin(30, 1)
