@@ -1,7 +1,6 @@
 #include "tools/renommage.h"
 
 #include "plateforme/fichiers.h"
-#include "util/erreurs.h"
 #include "util/texte.h"
 #include "util/unicode.h"
 
@@ -90,7 +89,7 @@ int renommer_dossiers(Fichiers& fichiers, const std::string& r, const std::vecto
             ++compte;
         } else {
             // A folder open in another program is the usual one: say why.
-            const std::string pourquoi = mots_de(fichiers.cause_echec());
+            const std::string pourquoi = fichiers.raison_echec();
             journal.push_back("Erreur de " + d.nom);
             journal.push_back("       en " + d.nouveau + (pourquoi.empty() ? "" : " : " + pourquoi));
         }

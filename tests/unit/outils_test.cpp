@@ -202,7 +202,7 @@ TEST(Renommage, CompteRenommeEtDitPourquoiIlLaisseUnDossier) {
                            "3 : 070707 verrou", "  -> 2007-07-07 verrou"}));
 
     // A folder open in another program refuses its new name; the others go on.
-    m.cause = Cause::acces_refuse;
+    m.raison = "le fichier est ouvert par un autre programme";
     m.definir_panne([](const std::string& etape, const std::string& chemin) {
         return etape == "deplacer" && chemin.ends_with("verrou");
     });
@@ -210,7 +210,7 @@ TEST(Renommage, CompteRenommeEtDitPourquoiIlLaisseUnDossier) {
     EXPECT_EQ(std::vector<std::string>(journal.begin(), journal.begin() + 4),
               (std::vector<std::string>{"ok de   051231 avg", " -----> 2005-12-31 avg", "laissé tel quel : 05-12-31 avg",
                                         "     « 2005-12-31 avg » sera déjà le nouveau nom de « 051231 avg »"}));
-    EXPECT_EQ(journal.back(), "       en 2007-07-07 verrou : l'accès est refusé");
+    EXPECT_EQ(journal.back(), "       en 2007-07-07 verrou : le fichier est ouvert par un autre programme");
     EXPECT_TRUE(m.repertoire_existe("C:\\R\\2005-12-31 avg"));
     EXPECT_TRUE(m.repertoire_existe("C:\\R\\05-12-31 avg"));
     EXPECT_TRUE(m.repertoire_existe("C:\\R\\2005-08-28 noel"));

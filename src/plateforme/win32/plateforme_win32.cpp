@@ -56,11 +56,14 @@ std::string PlateformeWin32::raison_echec() {
     const DWORD code = GetLastError();
     // Our own words for the common causes; the system's, in its language, for the others.
     if (const std::string mots = mots_de(cause_du_code(code)); !mots.empty()) return mots;
+    // In French when this Windows has its French messages, else in the user's language.
     wchar_t* texte = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                   reinterpret_cast<LPWSTR>(&texte), 0, nullptr);
+    DWORD n = 0;
+    for (const WORD langue : {MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT)}) {
+        n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, code, langue, reinterpret_cast<LPWSTR>(&texte), 0, nullptr);
+        if (n) break;
+    }
     std::wstring r = n ? std::wstring(texte, n) : L"erreur " + std::to_wstring(code);
     if (texte) LocalFree(texte);
     while (!r.empty() && (r.back() == L'\r' || r.back() == L'\n' || r.back() == L' ')) r.pop_back();
