@@ -34,6 +34,13 @@ CriteresScan Tdiapo::criteres_scan() const {
 void Tdiapo::scanner_catalogue() {
     Plateforme& p = plateforme;
     touche_appuyee = false;
+    if (exclusions_illisibles_) {
+        // Nothing to show rather than what the user hid; no marker, no cache: the next
+        // start scans.
+        catalogue = {};
+        catalogue_complet_ = false;
+        return;
+    }
     p.supprimer_fichier(FICHIER_MARQUEUR);
     // Taken now: the walk lets handlers run, and an activation empties the exclusion lists
     // or the user changes a filter; neither may reach a scan half way.
@@ -56,9 +63,19 @@ void Tdiapo::scanner_catalogue() {
 
 void Tdiapo::lire_fichier_exclusions() {
     exclusions = {};
-    // A long file lets Esc through as it is read.
-    if (CheckBox_fic_exclusion.coche())
+    exclusions_illisibles_ = false;
+    if (!CheckBox_fic_exclusion.coche()) return;
+    try {
+        // A long file lets Esc through as it is read.
         exclusions = nocturo::lire_fichier_exclusions(plateforme, plateforme, [this] { plateforme.traiter_messages(); });
+    } catch (const ErreurES& e) {
+        // A walk without its patterns would bring back every picture the user excluded.
+        exclusions_illisibles_ = true;
+        const std::string mots = mots_de(e.cause());
+        plateforme.message(std::string(e.what()) + (mots.empty() ? "" : " : " + mots) +
+                           ".\n\nLe diaporama continue avec la liste des images déjà faite ; elle ne sera pas mise à "
+                           "jour tant que ce fichier ne peut pas être lu, pour ne montrer aucune image exclue.");
+    }
 }
 
 void Tdiapo::SpeedButton1Click() { ouvrir_dans_bloc_notes(plateforme, "C:\\Nocturo", "Nocturo_exclusion.txt"); }
@@ -72,6 +89,7 @@ void Tdiapo::sauver_catalogue() {
 }
 
 void Tdiapo::lancer_rafraichissement() {
+    if (exclusions_illisibles_) return;
     rafraichissement_lance_ = true;
     dernier_rafraichissement_ = plateforme.maintenant();
     rafraichisseur_.lancer(racines(), criteres_scan(), plateforme, [this] { plateforme.fil_discret(); });

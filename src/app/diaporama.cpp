@@ -20,6 +20,12 @@ Tdiapo::Tdiapo(Plateforme& p, std::string lettre)
 void Tdiapo::executer(const std::function<void()>& gestionnaire) {
     try {
         gestionnaire();
+    } catch (const ErreurES& e) {
+        // A file the system refused: why, in words, and that nothing else stops.
+        const std::string mots = mots_de(e.cause());
+        std::string texte = e.what();
+        if (!mots.empty() && texte.find(mots) == std::string::npos) texte += " : " + mots;
+        plateforme.message(texte + ".\n\nLe diaporama continue.");
     } catch (const std::exception& e) {
         plateforme.message(e.what());
     }

@@ -407,6 +407,8 @@ private:
     // The catalogue holds every picture of the roots: false after a scan cut short by a key,
     // until a walk has gone through whole. Only a whole catalogue gets the marker.
     bool catalogue_complet_ = true;
+    // The exclusion file is there but cannot be read: no walk in this run.
+    bool exclusions_illisibles_ = false;
 
     void construire_controles();
     void montrer_historique();

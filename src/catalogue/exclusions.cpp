@@ -119,7 +119,7 @@ MotifsExclusion lire_fichier_exclusions(Fichiers& fichiers, Dialogues& dialogues
     std::vector<std::string> lignes;
     // The user writes it, in Notepad as a rule: UTF-8 on today's Windows, ANSI before.
     if (!lire_lignes_libres(fichiers, FICHIER_EXCLUSIONS, lignes))
-        throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS);
+        throw ErreurES("Erreur de lecture du fichier " + FICHIER_EXCLUSIONS, fichiers.cause_echec(), FICHIER_EXCLUSIONS);
     return lire_motifs_exclusion(lignes, dialogues, pomper);
 }
 
@@ -163,7 +163,7 @@ void ajouter_au_fichier_exclusions(Fichiers& fichiers, const std::vector<std::st
     std::string contenu;
     // A file that is there but cannot be read is never written over with the new lines alone.
     if (!fichiers.lire_octets(FICHIER_EXCLUSIONS, contenu) && fichiers.fichier_existe(FICHIER_EXCLUSIONS))
-        throw ErreurES("Impossible de lire le fichier " + FICHIER_EXCLUSIONS);
+        throw ErreurES("Impossible de lire le fichier " + FICHIER_EXCLUSIONS, fichiers.cause_echec(), FICHIER_EXCLUSIONS);
     // A block left open would take the new lines as its own: it is closed first.
     std::vector<std::string> ajout = lignes;
     if (finit_dans_un_bloc(lignes_libres(contenu))) ajout.insert(ajout.begin(), "-");

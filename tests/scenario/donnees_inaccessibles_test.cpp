@@ -78,5 +78,35 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "Le dossier C:\\nocturo ne peut pas recevoir de fichier : le réseau ne répond pas" + SUITE}));
 
+TEST(FichierIllisible, LeMessageDitPourquoiEtQueLeDiaporamaContinue) {
+    // The exclusion file open in another program that locks it while the show starts.
+    Scenario s;
+    PlateformeSimulee& m = s.machine;
+    Catalogue catalogue;
+    for (int i = 0; i < 3; ++i) {
+        m.creer_fichier("C:\\Photos\\p" + std::to_string(i) + ".jpg", jpeg_simule(400, 300));
+        catalogue.ajouter("C:\\Photos", "p" + std::to_string(i) + ".jpg");
+    }
+    ecrire_cache(catalogue, m);
+    m.creer_fichier(FICHIER_REPERTOIRES, "C:\\Photos\r\n");
+    m.creer_fichier(FICHIER_PARAMETRES, "dt0_a = 1000\r\nCheckBox_fic_exclusion.Checked = true\r\n");
+    m.creer_fichier(FICHIER_EXCLUSIONS, "**C:\\Photos\\Privé\\\r\n");
+    m.creer_fichier("C:\\Photos\\Privé\\x.jpg", jpeg_simule(400, 300));
+    m.cause = Cause::occupe;
+    m.definir_panne([](const std::string& e, const std::string& c) { return e == "lire" && c == FICHIER_EXCLUSIONS; });
+    int32_t nombre = -1;
+    m.action_a(3400, [&] { nombre = s.diapo->catalogue.nombre(); });
+    m.touche_a(3500, VK_ECHAP);
+    EXPECT_EQ(s.demarrer(), 1);
+    EXPECT_GE(s.diapo->historique.lignes.size(), 3u);
+    EXPECT_EQ(m.messages, std::vector<std::string>{"Erreur de lecture du fichier " + FICHIER_EXCLUSIONS +
+                                                   " : le fichier est ouvert par un autre programme.\n\n"
+                                                   "Le diaporama continue avec la liste des images déjà faite ; elle "
+                                                   "ne sera pas mise à jour tant que ce fichier ne peut pas être lu, "
+                                                   "pour ne montrer aucune image exclue."});
+    // And no walk brought back the hidden folder.
+    EXPECT_EQ(nombre, 3);
+}
+
 }  // namespace
 }  // namespace nocturo::test
