@@ -81,7 +81,9 @@ int suivre(HWND boite, UINT message, LPARAM lp, LPARAM donnees) {
                 choix->cree = tape;
                 garder_ouvert = 0;
             } else {
-                p.message("Impossible de créer le répertoire " + etroit(tape));
+                SetLastError(static_cast<DWORD>(r));
+                p.message("Impossible de créer le répertoire " + etroit(tape) + " : " + p.raison_echec() +
+                          ".\n\nChoisissez un autre répertoire.");
             }
         }
         p.proprietaire = proprietaire;
