@@ -29,6 +29,14 @@ if(MINGW)
   target_link_options(visionneuse_temoin PRIVATE -municode)
 endif()
 
+# The scan against a bare walker of the same tree.
+add_executable(parcours_bench bench/win32/parcours_bench.cpp)
+target_include_directories(parcours_bench PRIVATE src)
+target_link_libraries(parcours_bench PRIVATE nocturo_plateforme_win32)
+if(MINGW)
+  target_link_options(parcours_bench PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+endif()
+
 # The panels at the system's resolution, with the program's manifest.
 add_executable(panneaux_test tests/win32/panneaux_test.cpp tests/win32/panneaux_test.rc)
 target_include_directories(panneaux_test PRIVATE src)

@@ -47,12 +47,13 @@ void Tdiapo::scanner_catalogue() {
     const CriteresScan criteres = criteres_scan();
     const Racines a_parcourir = racines();
     const int32_t deja_vues = nb_entrees_vues;
-    catalogue = parcourir(a_parcourir, criteres, p, [this, deja_vues](int32_t vues) {
+    Rythme rythme(p);
+    catalogue = parcourir(a_parcourir, criteres, p, [this, deja_vues, &rythme](int32_t vues) {
         if (deja_vues + vues != nb_entrees_vues) {
             nb_entrees_vues = deja_vues + vues;
             if (nb_entrees_vues % 200 == 0) Label1.definir_legende(std::to_string(nb_entrees_vues));
         }
-        plateforme.traiter_messages();
+        if (rythme.du()) plateforme.traiter_messages();
         return touche_appuyee;
     });
     // Cut short by a key, the pictures found so far are shown, but they are not the

@@ -162,6 +162,16 @@ Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichie
     return p.resultat();
 }
 
+bool Rythme::du() {
+    const double t = horloge_.millisecondes();
+    // A key pressed before the walk is seen at its first entry; a clock set back starts
+    // the interval again.
+    if (!premier_ && t - dernier_ < intervalle_ && t >= dernier_) return false;
+    premier_ = false;
+    dernier_ = t;
+    return true;
+}
+
 bool contient_une_image(const std::string& repertoire, Fichiers& fichiers, int32_t entrees_max) {
     const Catalogue c = parcourir({{repertoire, true}}, CriteresScan{}, fichiers,
                                   [entrees_max](int32_t vues) { return vues >= entrees_max; });

@@ -6,6 +6,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/criteres.h"
 #include "plateforme/fichiers.h"
+#include "plateforme/horloge.h"
 #include "settings/racines.h"
 
 namespace nocturo {
@@ -13,6 +14,22 @@ namespace nocturo {
 // Called between entries with the number of entries seen so far: lets the window handle
 // its messages, and answers true to stop the walk.
 using PompeParcours = std::function<bool(int32_t entrees_vues)>;
+
+// When a walk lets the window handle its messages: by time, never by entry. Each pass
+// through the window's messages is a trip to the window manager (the Wine server, or the
+// kernel), which costs many entries' worth; every 20 ms still answers a key at once.
+class Rythme {
+public:
+    explicit Rythme(Horloge& horloge, double intervalle_ms = 20) : horloge_(horloge), intervalle_(intervalle_ms) {}
+    // True at the first call, then once `intervalle_ms` have passed since the last true.
+    bool du();
+
+private:
+    Horloge& horloge_;
+    double intervalle_;
+    bool premier_ = true;
+    double dernier_ = 0;
+};
 
 // A directory entry that may be a picture: a file that is not empty, whose name does not
 // start with ".", and whose last extension is a kind the show decodes (JPEG, bitmap, PNG,

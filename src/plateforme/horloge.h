@@ -7,6 +7,8 @@ class Horloge {
 public:
     virtual ~Horloge() = default;
     virtual double maintenant() = 0;  // local date-time, days since 1899-12-30
+    // A steady count of milliseconds, cheap enough to read between two directory entries.
+    virtual double millisecondes() { return maintenant() * 86'400'000.0; }
     virtual void attendre(int millisecondes) = 0;
     // Runs the handlers of pending input and timer ticks, then returns.
     virtual void traiter_messages() = 0;

@@ -20,14 +20,16 @@ TEST_F(Scan, UneToucheArreteLeParcoursQuiGardeSesImagesSansLesDireCompletes) {
     grande_bibliotheque(m);
     racine("C:\\Photos");
     racine("C:\\Photos\\r39");
-    // Each entry costs a millisecond of message processing: at 460 ms the walk is in the
-    // 17th directory, 8 pictures into it.
+    // Each entry costs a millisecond of work, each look at the messages one more, and the
+    // messages are looked at every 20 ms: the key of 460 ms is seen in the 16th directory,
+    // 14 pictures into it.
     m.touche_a(460, 65);
     ASSERT_EQ(scanner(), std::nullopt);
-    EXPECT_EQ(d.catalogue.nombre(), 16 * 25 + 8);
-    EXPECT_EQ(d.catalogue.repertoires().size(), 17u);
+    EXPECT_LE(m.ms, 460 + 25);  // within one interval
+    EXPECT_EQ(d.catalogue.nombre(), 15 * 25 + 14);
+    EXPECT_EQ(d.catalogue.repertoires().size(), 16u);
     // Nothing was visited after the key, not even in the second root.
-    EXPECT_EQ(d.nb_entrees_vues, 2 + 16 * 28 + 3 + 8);
+    EXPECT_EQ(d.nb_entrees_vues, 2 + 15 * 28 + 3 + 14);
     EXPECT_EQ(d.Label1.legende(), "400");
     // Not the whole catalogue: no marker, so that it is finished beside the show or at the
     // next start.

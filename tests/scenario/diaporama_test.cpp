@@ -334,10 +334,10 @@ TEST(Prechargement, LesImagesMontreesEtSauveesSontCellesDUnDeroulementSansLui) {
     EXPECT_EQ(avec.historique, sans.historique);
     EXPECT_EQ(avec.parametres, sans.parametres);
     EXPECT_EQ(avec.fichier_historique, sans.fichier_historique);
-    // Each picture decoded once, the next one before its turn, even across the pause and its
-    // history steps; at most the last one ahead.
-    const std::set<std::string> distincts(avec.historique.begin() + 1, avec.historique.end());
-    EXPECT_LE(avec.decodages.size(), sans.decodages.size() + 1);
+    // Each picture decoded once, the next one before its turn; beyond those, at most the one
+    // chosen before the pause, which the history steps set aside, and the last one ahead
+    // (whether its decode starts before Esc depends on the preloader's thread).
+    EXPECT_LE(avec.decodages.size(), sans.decodages.size() + 2);
     EXPECT_GE(avec.decodages.size(), sans.decodages.size());
 }
 

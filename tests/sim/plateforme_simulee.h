@@ -133,6 +133,7 @@ public:
     double ms = 0;                 // virtual milliseconds since the start
     double limite_ms = 3600e3;     // a scenario that runs longer is stuck
     double pas_traitement_ms = 1;  // each message processing costs this much
+    double pas_horloge_ms = 1;     // and the work between two reads of the steady clock
     std::function<void(int)> sur_touche;
     std::function<void()> sur_minuterie;
     std::function<void()> sur_activation;
@@ -158,6 +159,11 @@ public:
     std::string raison_echec() override { return raison; }
     Cause cause_echec() override { return cause; }
     double maintenant() override;
+    // Each read stands for the work done since the last one: a walk reads it once an entry.
+    double millisecondes() override {
+        avancer(pas_horloge_ms);
+        return ms;
+    }
     void attendre(int millisecondes) override;
     void traiter_messages() override;
     void attendre_message(int millisecondes) override;

@@ -49,6 +49,7 @@ public:
     bool lister_ouvert(RepertoireOuvert& r, std::vector<EntreeRepertoire>& entrees) override;
 
     double maintenant() override;
+    double millisecondes() override;
     void attendre(int millisecondes) override;
     void traiter_messages() override;
     void attendre_message(int millisecondes) override;
