@@ -6,12 +6,13 @@
 
 namespace nocturo {
 
-Catalogue::Catalogue(std::vector<std::string> repertoires) : repertoires_(std::move(repertoires)) {
-    for (size_t i = 0; i < repertoires_.size(); ++i)
-        index_.emplace(majuscules(repertoires_[i]), static_cast<int>(i));
-}
+Catalogue::Catalogue(std::vector<std::string> repertoires) : repertoires_(std::move(repertoires)) {}
 
 int Catalogue::ligne_de(const std::string& repertoire) {
+    // The lines a catalogue was made with (the cache's, at the start) are indexed when a
+    // picture is first entered by its directory, not before the first picture is shown.
+    for (; indexees_ < repertoires_.size(); ++indexees_)
+        index_.emplace(majuscules(repertoires_[indexees_]), static_cast<int>(indexees_));
     // The pictures of a directory come one after another: once the first has added its
     // line, the others find it last. When every line is alone of its kind ignoring case,
     // that line is also the first one the search would give.
@@ -23,6 +24,7 @@ int Catalogue::ligne_de(const std::string& repertoire) {
     if (trouve != index_.end()) return trouve->second;
     repertoires_.push_back(repertoire);
     index_.emplace(std::move(cle), dernier + 1);
+    ++indexees_;
     return dernier + 1;
 }
 

@@ -48,8 +48,10 @@ private:
     std::vector<std::string> repertoires_;
     std::vector<EntreeImage> images_;
     std::string noms_;
-    // Lines folded to upper case, to the first line holding them.
+    // Lines folded to upper case, to the first line holding them; the first `indexees_`
+    // lines are in it.
     std::unordered_map<std::string, int> index_;
+    size_t indexees_ = 0;
 };
 
 }  // namespace nocturo
