@@ -25,6 +25,9 @@ public:
     // Enters a picture; its directory gets a line unless one equal ignoring case exists
     // (the first such line is used, as a list's own search gives).
     void ajouter(const std::string& repertoire, std::string_view nom);
+    // The line of a directory, made when none equal ignoring case exists (the first such
+    // line otherwise, as a list's own search gives).
+    int32_t ligne(const std::string& repertoire) { return ligne_de(repertoire); }
     // Enters a picture of an existing line (the cache's records).
     void ajouter_a_ligne(int32_t indice_rep, std::string_view nom);
     void reserver(size_t images, size_t octets_noms);

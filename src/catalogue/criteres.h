@@ -3,7 +3,6 @@
 #pragma once
 #include <string>
 
-#include "catalogue/detecteur.h"
 #include "catalogue/exclusions.h"
 
 namespace nocturo {
@@ -21,11 +20,5 @@ struct CriteresScan {
     bool filtre_mots = false;
     std::string mots;                // separated by spaces
 };
-
-// The acceptance tests of one picture, in their order: exclusion patterns (exact
-// substrings, found by `motifs`, made from the criteria's patterns), the directory marks,
-// the month, the words of the directory's name.
-bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c,
-                    const DetecteurMotifs& motifs);
 
 }  // namespace nocturo

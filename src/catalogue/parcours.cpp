@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/detecteur.h"
 #include "catalogue/filtres.h"
 #include "util/texte.h"
 
@@ -29,11 +30,16 @@ bool mene_ailleurs(const EntreeRepertoire& e) {
     return (e.attributs & ATTR_REPARSE) != 0 && (e.etiquette == 0 || substitut_de_nom(e.etiquette));
 }
 
-// One directory being walked: held open, its listing and the next entry to take.
+// One directory being walked: held open, its listing and the next entry to take, and what
+// its path alone decides for every picture in it, worked out at its first picture.
 struct Niveau {
     std::unique_ptr<RepertoireOuvert> ouvert;
     std::vector<EntreeRepertoire> entrees;
     size_t suivante = 0;
+    bool juge = false;
+    bool accepte = true;  // the month and the words
+    bool marque = false;  // "++" or "§" in the directory's path
+    int32_t ligne = -1;   // its line in the catalogue, once a picture is entered
     const std::string& repertoire() const { return ouvert->chemin; }
 };
 
@@ -63,8 +69,10 @@ public:
             ++vues_;
             bool descendre = false;
             if (e.nom != "." && e.nom != "..") {
-                if (extension_acceptee(e) && image_acceptee(n.repertoire() + "\\" + e.nom, n.repertoire(), criteres_, motifs_))
-                    catalogue_.ajouter(n.repertoire(), e.nom);
+                if (extension_acceptee(e) && acceptee(n, e.nom)) {
+                    if (n.ligne < 0) n.ligne = catalogue_.ligne(n.repertoire());
+                    catalogue_.ajouter_a_ligne(n.ligne, e.nom);
+                }
                 descendre = criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e);
             }
             // Opened from its parent, not by its path.
@@ -77,6 +85,32 @@ public:
     Catalogue resultat() { return std::move(catalogue_); }
 
 private:
+    // The tests a picture's path must pass (the month, the words of the directory's name,
+    // the marks, the exclusion patterns); those of the directory alone made once a directory,
+    // so that a million pictures cost no million copies of their path.
+    bool acceptee(Niveau& n, const std::string& nom) {
+        const CriteresScan& c = criteres_;
+        if (!n.juge) {
+            n.juge = true;
+            n.marque = marque(n.repertoire());
+            n.accepte = (!c.filtre_date || date_acceptee(n.repertoire(), c.de, c.a, c.plage)) &&
+                        (!c.filtre_mots || mots_acceptes(n.repertoire(), c.mots));
+        }
+        if (!n.accepte) return false;
+        if (c.marques != ModeMarques::indifferentes) {
+            // Neither mark can straddle the backslash between the directory and the name.
+            const bool m = n.marque || marque(nom);
+            if ((c.marques == ModeMarques::exclues) == m) return false;
+        }
+        if (c.fichier_exclusion) {
+            chemin_.assign(n.repertoire());
+            chemin_ += '\\';
+            chemin_ += nom;
+            if (motifs_.trouve_dans(chemin_)) return false;
+        }
+        return true;
+    }
+
     bool entrer(std::unique_ptr<RepertoireOuvert> ouvert) {
         if (!ouvert) return false;
         Niveau n{std::move(ouvert), {}, 0};
@@ -93,6 +127,7 @@ private:
     std::vector<Niveau> pile_;
     int32_t vues_ = 0;
     bool arret_ = false;
+    std::string chemin_;  // the path a pattern is looked for in, its memory kept
 };
 
 }  // namespace
@@ -140,16 +175,6 @@ bool extension_acceptee(const EntreeRepertoire& entree) {
         if (s == "JPG" || s == "BMP") return true;
     }
     return false;
-}
-
-bool image_acceptee(const std::string& chemin, const std::string& repertoire, const CriteresScan& c,
-                    const DetecteurMotifs& motifs) {
-    if (c.fichier_exclusion && motifs.trouve_dans(chemin)) return false;
-    if (c.marques == ModeMarques::exclues && marque(chemin)) return false;
-    if (c.marques == ModeMarques::seules && !marque(chemin)) return false;
-    if (c.filtre_date && !date_acceptee(repertoire, c.de, c.a, c.plage)) return false;
-    if (c.filtre_mots && !mots_acceptes(repertoire, c.mots)) return false;
-    return true;
 }
 
 Catalogue parcourir(const Racines& racines, const CriteresScan& criteres, Fichiers& fichiers,
