@@ -72,9 +72,7 @@ void Tdiapo::lire_fichier_exclusions() {
     } catch (const ErreurES& e) {
         // A walk without its patterns would bring back every picture the user excluded.
         exclusions_illisibles_ = true;
-        const std::string mots = mots_de(e.cause());
-        plateforme.message(std::string(e.what()) + (mots.empty() ? "" : " : " + mots) +
-                           ".\n\nLe diaporama continue avec la liste des images déjà faite ; elle ne sera pas mise à "
+        plateforme.message(message_et_cause(e) + ".\n\nLe diaporama continue avec la liste des images déjà faite ; elle ne sera pas mise à "
                            "jour tant que ce fichier ne peut pas être lu, pour ne montrer aucune image exclue.");
     }
 }

@@ -22,10 +22,7 @@ void Tdiapo::executer(const std::function<void()>& gestionnaire) {
         gestionnaire();
     } catch (const ErreurES& e) {
         // A file the system refused: why, in words, and that nothing else stops.
-        const std::string mots = mots_de(e.cause());
-        std::string texte = e.what();
-        if (!mots.empty() && texte.find(mots) == std::string::npos) texte += " : " + mots;
-        plateforme.message(texte + ".\n\nLe diaporama continue.");
+        plateforme.message(message_et_cause(e) + ".\n\nLe diaporama continue.");
     } catch (const std::exception& e) {
         plateforme.message(e.what());
     }

@@ -24,7 +24,7 @@ void Tdiapo::ne_plus_afficher(bool tout_le_repertoire) {
     try {
         ajouter_au_fichier_exclusions(plateforme, lignes);
     } catch (const ErreurES& e) {
-        plateforme.message(std::string(e.what()) + ".\n\nL'image reste dans le diaporama.");
+        plateforme.message(message_et_cause(e) + ".\n\nL'image reste dans le diaporama.");
         return;
     }
 

@@ -47,4 +47,11 @@ Cause cause_du_code(uint32_t code) {
     }
 }
 
+std::string message_et_cause(const ErreurES& e) {
+    const std::string mots = mots_de(e.cause());
+    std::string texte = e.what();
+    if (!mots.empty() && texte.find(mots) == std::string::npos) texte += " : " + mots;
+    return texte;
+}
+
 }  // namespace nocturo

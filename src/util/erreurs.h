@@ -41,4 +41,7 @@ private:
     std::string fichier_;
 };
 
+// Its message with the cause in words after it, unless the message already says it.
+std::string message_et_cause(const ErreurES& e);
+
 }  // namespace nocturo
