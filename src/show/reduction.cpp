@@ -56,7 +56,9 @@ Reduction::Reduction(Taille source, int orientation, Taille cible, Pixels tampon
     const Taille droite = taille_droite(orientation, stockee_);
     sortie_.largeur = droite.largeur;
     sortie_.hauteur = droite.hauteur;
-    sortie_.bgra.assign(static_cast<size_t>(droite.largeur) * static_cast<size_t>(droite.hauteur), 0);
+    sortie_.bgra.assign(static_cast<size_t>(droite.largeur) * static_cast<size_t>(droite.hauteur), 0xFF000000u);
+    identite_ = stockee_ == source;
+    if (identite_) return;
     ax_ = axe(source.largeur, stockee_.largeur);
     ay_ = axe(source.hauteur, stockee_.hauteur);
     const size_t tw = static_cast<size_t>(stockee_.largeur);
@@ -67,55 +69,78 @@ Reduction::Reduction(Taille source, int orientation, Taille cible, Pixels tampon
         for (auto& canal : ligne) canal.assign(tw, 0);
 }
 
+void Reduction::place(int y, size_t& debut, ptrdiff_t& pas) const {
+    const Redressement& t = tour_;
+    // Inverse of the turn: where a stored pixel stands upright.
+    const auto index = [&](int sx) {
+        const int x = t.echange ? t.ay * (y - t.cy) : t.ax * (sx - t.cx);
+        const int yy = t.echange ? t.bx * (sx - t.cx) : t.by * (y - t.cy);
+        return static_cast<ptrdiff_t>(yy) * sortie_.largeur + x;
+    };
+    debut = static_cast<size_t>(index(0));
+    pas = index(1) - index(0);
+}
+
 // Writes output row k (as stored) at its upright place.
 void Reduction::ecrire_ligne(int k) {
-    const Redressement& t = tour_;
     auto& l = somme_[k % 2];
     const double iy = ay_.inverse_total[static_cast<size_t>(k)];
-    for (size_t j = 0; j < hb_.size(); ++j) {
+    size_t debut;
+    ptrdiff_t pas;
+    place(k, debut, pas);
+    uint32_t* d = sortie_.bgra.data() + debut;
+    for (size_t j = 0; j < hb_.size(); ++j, d += pas) {
         const double inv = ax_.inverse_total[j] * iy;
         const auto canal = [inv](uint64_t somme) {
             return std::min<uint32_t>(255, static_cast<uint32_t>(static_cast<double>(somme) * inv + 0.5));
         };
-        const uint32_t b = canal(l[0][j]), g = canal(l[1][j]), r = canal(l[2][j]);
-        const int sx = static_cast<int>(j), sy = k;
-        // Inverse of the turn: where this stored pixel stands upright.
-        const int x = t.echange ? t.ay * (sy - t.cy) : t.ax * (sx - t.cx);
-        const int y = t.echange ? t.bx * (sx - t.cx) : t.by * (sy - t.cy);
-        sortie_.bgra[static_cast<size_t>(y) * static_cast<size_t>(sortie_.largeur) + static_cast<size_t>(x)] =
-            b | g << 8 | r << 16 | 0xFF000000u;
+        *d = canal(l[0][j]) | canal(l[1][j]) << 8 | canal(l[2][j]) << 16 | 0xFF000000u;
     }
     for (auto& canal : l) std::fill(canal.begin(), canal.end(), 0);
 }
 
-void Reduction::ajouter(const uint32_t* lignes, int n, size_t pas) {
+template <int OCTETS>
+void Reduction::ajouter_lignes(const uint8_t* lignes, int n, size_t pas) {
     for (int k = 0; k < n && ligne_source_ < source_.hauteur; ++k, ++ligne_source_) {
+        const uint8_t* ligne = lignes + static_cast<size_t>(k) * pas;
+        if (identite_) {
+            // Same size: each pixel only moves to its upright place.
+            size_t debut;
+            ptrdiff_t saut;
+            place(ligne_source_, debut, saut);
+            uint32_t* d = sortie_.bgra.data() + debut;
+            for (int i = 0; i < source_.largeur; ++i, d += saut, ligne += OCTETS)
+                *d = uint32_t{ligne[0]} | uint32_t{ligne[1]} << 8 | uint32_t{ligne[2]} << 16 | 0xFF000000u;
+            continue;
+        }
         std::fill(hb_.begin(), hb_.end(), 0);
         std::fill(hg_.begin(), hg_.end(), 0);
         std::fill(hr_.begin(), hr_.end(), 0);
-        const uint32_t* ligne = lignes + static_cast<size_t>(k) * pas;
-        for (int i = 0; i < source_.largeur; ++i) {
-            const uint32_t p = ligne[i];
-            const uint32_t b = p & 0xFF, g = (p >> 8) & 0xFF, r = (p >> 16) & 0xFF;
-            const size_t o = static_cast<size_t>(ax_.sortie[static_cast<size_t>(i)]);
-            const uint32_t w = ax_.poids[static_cast<size_t>(i)];
-            hb_[o] += b * w;
-            hg_[o] += g * w;
-            hr_[o] += r * w;
+        const int32_t* sortie = ax_.sortie.data();
+        const uint32_t* poids = ax_.poids.data();
+        uint32_t *hb = hb_.data(), *hg = hg_.data(), *hr = hr_.data();
+        for (int i = 0; i < source_.largeur; ++i, ligne += OCTETS) {
+            const uint32_t b = ligne[0], g = ligne[1], r = ligne[2];
+            const size_t o = static_cast<size_t>(sortie[i]);
+            const uint32_t w = poids[i];
+            hb[o] += b * w;
+            hg[o] += g * w;
+            hr[o] += r * w;
             if (w < UN) {
-                hb_[o + 1] += b * (UN - w);
-                hg_[o + 1] += g * (UN - w);
-                hr_[o + 1] += r * (UN - w);
+                hb[o + 1] += b * (UN - w);
+                hg[o + 1] += g * (UN - w);
+                hr[o + 1] += r * (UN - w);
             }
         }
         const int o = ay_.sortie[static_cast<size_t>(ligne_source_)];
         while (prochaine_ < o) ecrire_ligne(prochaine_++);
         const uint64_t w = ay_.poids[static_cast<size_t>(ligne_source_)];
-        const auto ajouter_ligne = [this](std::vector<uint64_t> (&somme)[3], uint64_t poids) {
+        const auto ajouter_ligne = [this](std::vector<uint64_t> (&somme)[3], uint64_t poids_ligne) {
+            uint64_t *sb = somme[0].data(), *sg = somme[1].data(), *sr = somme[2].data();
             for (size_t j = 0; j < hb_.size(); ++j) {
-                somme[0][j] += hb_[j] * poids;
-                somme[1][j] += hg_[j] * poids;
-                somme[2][j] += hr_[j] * poids;
+                sb[j] += hb_[j] * poids_ligne;
+                sg[j] += hg_[j] * poids_ligne;
+                sr[j] += hr_[j] * poids_ligne;
             }
         };
         ajouter_ligne(somme_[o % 2], w);
@@ -123,8 +148,14 @@ void Reduction::ajouter(const uint32_t* lignes, int n, size_t pas) {
     }
 }
 
+void Reduction::ajouter(const uint32_t* lignes, int n, size_t pas) {
+    ajouter_lignes<4>(reinterpret_cast<const uint8_t*>(lignes), n, pas * sizeof(uint32_t));
+}
+
+void Reduction::ajouter_24(const uint8_t* lignes, int n, size_t pas) { ajouter_lignes<3>(lignes, n, pas); }
+
 Pixels Reduction::finir() {
-    if (!sortie_.vide())
+    if (!sortie_.vide() && !identite_)
         while (prochaine_ < stockee_.hauteur) ecrire_ligne(prochaine_++);
     return std::move(sortie_);
 }

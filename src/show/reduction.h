@@ -24,6 +24,9 @@ public:
     // The next `n` rows of the source, each of its width, `pas` pixels from one to the next.
     // Rows past the source's last are ignored.
     void ajouter(const uint32_t* lignes, int n, size_t pas);
+    // The same from 24-bit pixels (blue, green, red), `pas` bytes from one row to the next:
+    // a decoder's own layout, expanded here rather than by a converter of its own.
+    void ajouter_24(const uint8_t* lignes, int n, size_t pas);
     // The output; rows of the source never given count as black.
     Pixels finir();
 
@@ -34,6 +37,10 @@ private:
         std::vector<double> inverse_total; // for each output pixel, one over its total weight
     };
     static Axe axe(int source, int cible);
+    template <int OCTETS>
+    void ajouter_lignes(const uint8_t* lignes, int n, size_t pas);
+    // Where stored pixel (0, y) stands in the output, and the step to the next one on its row.
+    void place(int y, size_t& debut, ptrdiff_t& pas) const;
     void ecrire_ligne(int k);
 
     Taille source_, stockee_;  // the output as stored
@@ -43,6 +50,7 @@ private:
     std::vector<uint64_t> somme_[2][3];   // two output rows, channel by channel
     int ligne_source_ = 0;                // the next source row expected
     int prochaine_ = 0;                   // the lowest output row not yet written
+    bool identite_ = false;               // the output as stored is the source's size: only turned
     Pixels sortie_;
 };
 
