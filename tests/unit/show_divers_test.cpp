@@ -184,6 +184,8 @@ TEST(Reduction, EnBandesCommeEnUneFoisEtCommeSaDefinition) {
     } tailles[] = {
         {{7, 5}, {3, 2}}, {{13, 11}, {5, 4}}, {{31, 17}, {7, 5}}, {{9, 1}, {4, 1}}, {{1, 9}, {1, 2}},
         {{11, 7}, {11, 7}}, {{16, 12}, {1, 1}}, {{23, 19}, {40, 40}},
+        // Ratios whose sums outgrow the narrow accumulators: the wide ones take over.
+        {{300, 3}, {4, 1}}, {{70, 90}, {2, 1}},
     };
     for (const auto& [source, cible] : tailles)
         for (int orientation = 1; orientation <= 8; ++orientation) {
