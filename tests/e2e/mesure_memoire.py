@@ -31,7 +31,8 @@ def photo(fichier, largeur, hauteur):
 
 
 def processus_scr():
-    """The pid of the Wine process running nocturo.scr, or None."""
+    """The pids of the processes running nocturo.scr (Wine's launcher hands over to it)."""
+    pids = []
     for p in Path("/proc").iterdir():
         if not p.name.isdigit():
             continue
@@ -39,9 +40,9 @@ def processus_scr():
             ligne = (p / "cmdline").read_bytes()
         except OSError:
             continue
-        if b"nocturo.scr" in ligne and b"wine" not in ligne.split(b"\0")[0].rsplit(b"/", 1)[-1]:
-            return int(p.name)
-    return None
+        if ligne.split(b"\0")[0].endswith(b"nocturo.scr"):
+            pids.append(int(p.name))
+    return pids
 
 
 def statut(pid):
@@ -60,7 +61,8 @@ def une_mesure(wine, scr, noms, duree_s):
     """Shows `noms` for `duree_s` seconds; returns (VmRSS at the end, VmHWM) in MB."""
     nw.supprimer(wine.c("nocturo"))
     wine.c("nocturo").mkdir(parents=True, exist_ok=True)
-    nw.ecrire_lignes(wine.c("nocturo", "nocturo.rep"), [RACINE])
+    # Each show its own root: nothing but its pictures in the catalogue.
+    nw.ecrire_lignes(wine.c("nocturo", "nocturo.rep"), [RACINE + "\\" + noms[0]])
     nw.ecrire_lignes(wine.c("nocturo", "nocturo.repflag"), ["true"])
     # Fitted on screen, no effect; each picture two seconds.
     nw.ecrire_lignes(wine.c("nocturo", "nocturo_var.prm"),
@@ -69,15 +71,12 @@ def une_mesure(wine, scr, noms, duree_s):
     processus = wine.lancer(scr)
     try:
         debut = time.monotonic()
-        pid = None
-        while pid is None and time.monotonic() - debut < 30:
-            pid = processus_scr()
-            time.sleep(0.1)
         dernier = {}
         while time.monotonic() - debut < duree_s:
-            v = statut(pid) if pid else {}
-            if v:
-                dernier = v
+            # The largest of them: the show itself.
+            vus = [v for v in map(statut, processus_scr()) if v]
+            if vus:
+                dernier = max(vus, key=lambda v: v.get("VmHWM", 0))
             time.sleep(0.2)
         return dernier.get("VmRSS"), dernier.get("VmHWM")
     finally:
@@ -92,6 +91,7 @@ def main():
     args.add_argument("-n", type=int, default=5)
     a = args.parse_args()
     etat = nw.lire_etat(a.dossier)
+    (a.dossier / "journaux").mkdir(parents=True, exist_ok=True)
     wine = nw.Wine(etat["prefixe"], etat["display"], a.dossier / "journaux" / "mesure_memoire.log")
     travail = Path(a.dossier) / "mesure_memoire"
     travail.mkdir(parents=True, exist_ok=True)
