@@ -15,6 +15,7 @@ endforeach()
 add_executable(images_bench bench/win32/images_bench.cpp)
 add_executable(copie_bench bench/win32/copie_bench.cpp)
 add_executable(decodage_nu_bench bench/win32/decodage_nu_bench.cpp)
+target_link_libraries(decodage_nu_bench PRIVATE psapi)
 # A stand-in for the outside viewer: it notes its command line and ends.
 add_executable(visionneuse_temoin WIN32 tests/win32/visionneuse_temoin.cpp)
 

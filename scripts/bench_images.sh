@@ -30,7 +30,7 @@ fi
 png="$travail/photo_12mp.png"
 geante="$travail/photo_192mp.jpg"
 [ -f "$png" ] || convert -size 1000x750 -seed 7 plasma:fractal -blur 0x1 -resize 4000x3000 -attenuate 0.6 \
-    +noise Gaussian -define png:color-type=2 "$png"
+    +noise Gaussian -depth 8 -define png:color-type=2 "$png"
 if [ ! -f "$geante" ]; then
     # ImageMagick's policy stops at 128 megapixels: a 4000 x 3000 tile four times across and
     # down, encoded by cjpeg.
