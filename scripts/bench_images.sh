@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Timings of the picture path on a 24-megapixel JPEG (6000 x 4000, about 9 MB): the Windows
 # benchmark built next to nocturo.scr under Wine, and native djpeg on the same file for
-# scale. Prints figures, asserts nothing.
+# scale; then the ready copy against the bare decode of the same file, rounds interleaved,
+# on that JPEG, a 12-megapixel PNG and a 192-megapixel JPEG. Prints figures, asserts nothing.
 #
 #   scripts/bench_images.sh [build directory of the windows preset, default build/windows]
 #
-# PASSES (default 5) sets the runs a median is taken over. E2E=<folder of a run started with
+# PASSES (default 5) sets the runs a median is taken over, TOURS (default 7) the interleaved
+# rounds of the copies. E2E=<folder of a run started with
 # tests/e2e/e2e.py demarrer> borrows its prefix and display; otherwise a fresh prefix and a
 # private Xvfb are started in build/bench-images and stopped at the end.
 set -euo pipefail
@@ -25,7 +27,30 @@ if [ ! -f "$photo" ]; then
     convert -size 1500x1000 -seed 7 plasma:fractal -blur 0x1 -resize 6000x4000 -attenuate 0.6 \
         +noise Gaussian -quality 92 -sampling-factor 2x2 "$photo"
 fi
-ls -l "$photo"
+png="$travail/photo_12mp.png"
+geante="$travail/photo_192mp.jpg"
+[ -f "$png" ] || convert -size 1000x750 -seed 7 plasma:fractal -blur 0x1 -resize 4000x3000 -attenuate 0.6 \
+    +noise Gaussian -depth 8 -define png:color-type=2 "$png"
+if [ ! -f "$geante" ]; then
+    # ImageMagick's policy stops at 128 megapixels: a 4000 x 3000 tile four times across and
+    # down, encoded by cjpeg.
+    command -v cjpeg >/dev/null || apt-get install -y -qq libjpeg-turbo-progs >/dev/null
+    convert -size 1000x750 -seed 11 plasma:fractal -blur 0x1 -resize 4000x3000 -attenuate 0.6 \
+        +noise Gaussian -depth 8 "$travail/tuile.ppm"
+    python3 - "$travail/tuile.ppm" <<'EOF' | cjpeg -quality 92 -sample 2x2 -outfile "$geante"
+import sys
+brut = open(sys.argv[1], "rb").read()
+l, h = 4000, 3000
+pixels = brut[len(brut) - l * h * 3:]
+sortie = sys.stdout.buffer
+sortie.write(b"P6\n16000 12000\n255\n")
+for _ in range(4):
+    for y in range(h):
+        sortie.write(pixels[y * l * 3:(y + 1) * l * 3] * 4)
+EOF
+    rm -f "$travail/tuile.ppm"
+fi
+ls -l "$photo" "$png" "$geante"
 
 if ! command -v djpeg >/dev/null; then
     apt-get install -y -qq libjpeg-turbo-progs >/dev/null || echo "djpeg absent : libjpeg-turbo-progs" >&2
@@ -54,6 +79,12 @@ prefixe="$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["pre
 affichage="$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["display"])' "$etat")"
 mkdir -p "$prefixe/drive_c/bench_images"
 cp "$photo" "$prefixe/drive_c/bench_images/photo.jpg"
-WINEPREFIX="$prefixe" DISPLAY="$affichage" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-    wine "$bench" 'C:\bench_images\photo.jpg' "$passes"
+cp "$png" "$prefixe/drive_c/bench_images/photo.png"
+cp "$geante" "$prefixe/drive_c/bench_images/geante.jpg"
+vin() { WINEPREFIX="$prefixe" DISPLAY="$affichage" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wine "$@"; }
+vin "$bench" 'C:\bench_images\photo.jpg' "$passes"
+for f in photo.jpg photo.png geante.jpg; do
+    echo
+    vin "$construction/copie_bench.exe" "C:\\bench_images\\$f" "${TOURS:-7}"
+done
 rm -rf "$prefixe/drive_c/bench_images"

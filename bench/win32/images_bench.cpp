@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
     Taille propre{};
     Pixels essai;
     // Asked small: a picture over PIXELS_MAX is refused whole, and shown through a copy.
-    if (p.decoder(chemin, FormatImage::jpeg, [&](Taille t) { propre = t; return Taille{1, 1}; }, essai) !=
+    if (p.decoder(chemin, FormatImage::jpeg, [&](Taille t) { propre = t; return Demande{{1, 1}, 1}; }, essai) !=
         IssueDecodage::decodee) {
         std::fprintf(stderr, "%s : illisible\n", chemin.c_str());
         return 1;
@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     for (const auto& [quoi, cible] : {std::pair{"remplissage", pour_remplir}, std::pair{"zoom", pour_zoomer}}) {
         const double ms = mesurer(n, [&, cible = cible] {
             Pixels sortie;
-            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return cible; }, sortie) ==
+            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return Demande{cible, 1}; }, sortie) ==
                    IssueDecodage::decodee;
         });
         ligne(("(b) decodeur pour le " + std::string(quoi) + " " + std::to_string(cible.largeur) + "x" +
@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
         // The decoder handed the same picture each time, as a caller that keeps its buffer.
         Pixels gardee;
         const double ms = mesurer(n, [&] {
-            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return pour_zoomer; }, gardee) ==
+            return p.decoder(chemin, FormatImage::jpeg, [&](Taille) { return Demande{pour_zoomer, 1}; }, gardee) ==
                    IssueDecodage::decodee;
         });
         ligne("    le meme dans la memoire du decodage precedent", ms, a);

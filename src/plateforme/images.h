@@ -1,5 +1,5 @@
-// The picture service: decodes picture files into pixels. The program turns, scales and
-// shows them itself.
+// The picture service: decodes picture files into the copies the program shows, turned
+// upright and scaled down as they are read.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -42,17 +42,26 @@ enum class IssueDecodage {
     sans_codec,  // the system has no decoder for the kind on this machine
 };
 
+// What the program asks of a decoder once it knows the picture's own size.
+struct Demande {
+    Taille taille;        // the upright size of the copy
+    int orientation = 1;  // the EXIF value that brings the stored picture upright (1: as stored)
+    bool operator==(const Demande&) const = default;
+};
+
 class Images {
 public:
     virtual ~Images() = default;
-    // Decodes the file, of the kind given, its first frame. `voulue` is asked, with the
-    // picture's own size (as stored, before any turning), for the size the program needs; the
-    // result may be any size from that one up to the own size (a JPEG decoder shrinks only by
-    // halves on the way), and a metafile is drawn at exactly that size. Transparent parts are
-    // drawn over black. A file claiming more than PIXELS_SOURCE_MAX is refused unopened, a
-    // result over PIXELS_MAX too. May be called from a worker thread.
+    // Decodes the file, of the kind given, its first frame, straight into the copy the
+    // program keeps: `voulue` is asked, with the picture's own size (as stored, before any
+    // turning), for the copy; the result is the picture turned by that orientation and scaled
+    // down to that size (never above the own size, upright), in one pass: no buffer of the
+    // whole picture is held beside the copy. Transparent parts are drawn over black. A file
+    // claiming more than PIXELS_SOURCE_MAX is refused unopened, a result over PIXELS_MAX too.
+    // Everything the decoder held is let go before it returns. May be called from a worker
+    // thread.
     virtual IssueDecodage decoder(const std::string& chemin, FormatImage format,
-                                  const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) = 0;
+                                  const std::function<Demande(Taille propre)>& voulue, Pixels& sortie) = 0;
     // A white picture of size `taille` with `texte` in black in the font given (its size in
     // points), placed at half the free width and half the free height. False when the text
     // cannot be drawn.

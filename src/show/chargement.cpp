@@ -65,30 +65,29 @@ Chargement charger_copie(const std::string& chemin, const std::function<Taille(T
                 prise.octets_voulus <= OCTETS_ENTETE_MAX && fichiers.lire_debut(chemin, OCTETS_ENTETE_MAX, debut))
                 prise = prise_de_vue(debut);
         }
-        int orientation = prise.orientation;
         Taille droite, copie;
+        int orientation = prise.orientation;
         const auto voulue = [&](Taille propre) {
             // A decoder that turns a HEIF by its own turn reports the size turned: nothing is
             // left for us to turn then. (Windows' documentation does not say whether it does.)
             if (prise.stockee && redressement(orientation, propre).echange && !(propre == *prise.stockee) &&
                 propre == Taille{prise.stockee->hauteur, prise.stockee->largeur})
                 orientation = 1;
+            if (orientation < 1 || orientation > 8) orientation = 1;
             droite = taille_droite(orientation, propre);
             copie = taille_copie(droite);
-            return taille_droite(orientation, copie);  // a quarter turn is its own inverse in size
+            return Demande{copie, orientation};
         };
-        // One decode buffer a thread, kept from picture to picture: the first touch of a
-        // fresh 96 MB for each 24-megapixel photo costs a third of its decoding.
-        thread_local Pixels decodee;
-        const IssueDecodage issue = images.decoder(chemin, format, voulue, decodee);
+        Pixels pret;
+        const IssueDecodage issue = images.decoder(chemin, format, voulue, pret);
         if (issue == IssueDecodage::sans_codec) return {IssueChargement::sans_codec, nullptr};
-        if (issue != IssueDecodage::decodee || decodee.vide() ||
-            decodee.bgra.size() != static_cast<size_t>(decodee.largeur) * static_cast<size_t>(decodee.hauteur) ||
+        if (issue != IssueDecodage::decodee || pret.vide() ||
+            pret.bgra.size() != static_cast<size_t>(pret.largeur) * static_cast<size_t>(pret.hauteur) ||
             copie.largeur <= 0 || copie.hauteur <= 0)
             return illisible;
-        const bool telle_quelle = (orientation <= 1 || orientation > 8) && decodee.largeur == copie.largeur &&
-                                  decodee.hauteur == copie.hauteur;
-        Pixels pret = telle_quelle ? std::move(decodee) : reduire_et_tourner(decodee, orientation, copie);
+        // The decoder gave the copy upright; a larger one (a decoder that cannot scale) is
+        // brought down here.
+        if (pret.largeur > copie.largeur || pret.hauteur > copie.hauteur) pret = reduire_et_tourner(pret, 1, copie);
         auto image = std::make_shared<ImagePrete>(preparer_niveaux(std::move(pret)));
         image->propre = droite;
         image->annee_prise = prise.annee;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "show/orientation.h"
 #include "util/erreurs.h"
 #include "util/fichiers.h"
 #include "util/texte.h"
@@ -396,7 +397,7 @@ bool PlateformeSimulee::lire_debut(const std::string& chemin, size_t octets, std
 }
 
 IssueDecodage PlateformeSimulee::decoder(const std::string& chemin, FormatImage,
-                                         const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
+                                         const std::function<Demande(Taille)>& voulue, Pixels& sortie) {
     if (avant_decodage) avant_decodage(chemin);
     std::string octets;
     {
@@ -417,14 +418,13 @@ IssueDecodage PlateformeSimulee::decoder(const std::string& chemin, FormatImage,
         std::sscanf(octets.c_str() + p, "SIM:%dx%d:%6x", &largeur, &hauteur, &couleur) != 3 || largeur <= 0 ||
         hauteur <= 0 || int64_t{largeur} * hauteur > PIXELS_SOURCE_MAX)
         return IssueDecodage::illisible;
-    // Like a JPEG decoder, it shrinks by halves while the result stays at least as large as
-    // what is wanted.
-    const Taille v = voulue({largeur, hauteur});
-    while (largeur / 2 >= v.largeur && hauteur / 2 >= v.hauteur && largeur % 2 == 0 && hauteur % 2 == 0) {
-        largeur /= 2;
-        hauteur /= 2;
-    }
-    if (int64_t{largeur} * hauteur > PIXELS_MAX) return IssueDecodage::illisible;
+    // The copy asked, upright, never above the own size: a plain colour turned is itself.
+    const Demande d = voulue({largeur, hauteur});
+    const Taille droite = taille_droite(d.orientation, {largeur, hauteur});
+    largeur = std::clamp(d.taille.largeur, 1, droite.largeur);
+    hauteur = std::clamp(d.taille.hauteur, 1, droite.hauteur);
+    if (d.taille.largeur <= 0 || d.taille.hauteur <= 0 || int64_t{largeur} * hauteur > PIXELS_MAX)
+        return IssueDecodage::illisible;
     sortie.largeur = largeur;
     sortie.hauteur = hauteur;
     sortie.bgra.assign(static_cast<size_t>(largeur) * static_cast<size_t>(hauteur), couleur | 0xFF000000u);

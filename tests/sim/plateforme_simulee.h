@@ -169,10 +169,10 @@ public:
     void attendre_message(int millisecondes) override;
     void attendre_rafraichissement() override;
     // Decodes a picture file that holds the text "SIM:<width>x<height>:<rrggbb>" (see
-    // images_simulees.h): a picture of that size and colour. Any other file is undecodable;
+    // images_simulees.h): a picture of that size and colour, as its copy asked. Any other file is undecodable;
     // one whose extension is in codecs_absents has no codec on this machine.
     IssueDecodage decoder(const std::string& chemin, FormatImage format,
-                          const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
+                          const std::function<Demande(Taille propre)>& voulue, Pixels& sortie) override;
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
     void informer(const std::string& texte) override { informations.push_back(texte); }

@@ -4,6 +4,7 @@
 #include "show/chargement.h"
 #include "show/orientation.h"
 #include "show/prechargement.h"
+#include "show/reduction.h"
 #include "sim/images_simulees.h"
 #include "sim/plateforme_simulee.h"
 
@@ -143,14 +144,13 @@ TEST_F(Chargements, SansCodecSurCetteMachine) {
 // A decoder that notes the kind it is asked for and gives a 64 x 48 picture of any file.
 class ImagesNotees : public Images {
 public:
-    IssueDecodage decoder(const std::string&, FormatImage format, const std::function<Taille(Taille)>& voulue,
+    IssueDecodage decoder(const std::string&, FormatImage format, const std::function<Demande(Taille)>& voulue,
                           Pixels& sortie) override {
         formats.push_back(format);
-        const Taille v = voulue({64, 48});
-        sortie.largeur = 64;
-        sortie.hauteur = 48;
-        sortie.bgra.assign(64 * 48, 0xFF808080);
-        return v.largeur > 0 ? IssueDecodage::decodee : IssueDecodage::illisible;
+        const Demande d = voulue({64, 48});
+        sortie = reduire_et_tourner(Pixels{64, 48, std::vector<uint32_t>(64 * 48, 0xFF808080)}, d.orientation,
+                                    d.taille);
+        return d.taille.largeur > 0 ? IssueDecodage::decodee : IssueDecodage::illisible;
     }
     bool image_de_texte(const std::string&, const std::string&, int, Taille, Pixels&) override { return false; }
     std::vector<FormatImage> formats;
@@ -205,14 +205,14 @@ TEST_F(Chargements, UnExifAuDelaDuPremierBlocEstLuDUneSecondeLecture) {
 class ImagesMiParties : public Images {
 public:
     explicit ImagesMiParties(Taille t) : taille_(t) {}
-    IssueDecodage decoder(const std::string&, FormatImage, const std::function<Taille(Taille)>& voulue,
+    IssueDecodage decoder(const std::string&, FormatImage, const std::function<Demande(Taille)>& voulue,
                           Pixels& sortie) override {
-        voulue(taille_);
-        sortie.largeur = taille_.largeur;
-        sortie.hauteur = taille_.hauteur;
-        sortie.bgra.resize(static_cast<size_t>(taille_.largeur) * static_cast<size_t>(taille_.hauteur));
-        for (size_t i = 0; i < sortie.bgra.size(); ++i)
-            sortie.bgra[i] = static_cast<int>(i % static_cast<size_t>(taille_.largeur)) < taille_.largeur / 2 ? ROUGE : BLEU;
+        const Demande d = voulue(taille_);
+        Pixels p{taille_.largeur, taille_.hauteur, {}};
+        p.bgra.resize(static_cast<size_t>(taille_.largeur) * static_cast<size_t>(taille_.hauteur));
+        for (size_t i = 0; i < p.bgra.size(); ++i)
+            p.bgra[i] = static_cast<int>(i % static_cast<size_t>(taille_.largeur)) < taille_.largeur / 2 ? ROUGE : BLEU;
+        sortie = reduire_et_tourner(p, d.orientation, d.taille);
         return IssueDecodage::decodee;
     }
     bool image_de_texte(const std::string&, const std::string&, int, Taille, Pixels&) override { return false; }

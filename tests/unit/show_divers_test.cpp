@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
+#include "show/geometrie.h"
 #include "show/historique.h"
 #include "show/image_prete.h"
 #include "show/orientation.h"
@@ -182,6 +184,8 @@ TEST(Reduction, EnBandesCommeEnUneFoisEtCommeSaDefinition) {
     } tailles[] = {
         {{7, 5}, {3, 2}}, {{13, 11}, {5, 4}}, {{31, 17}, {7, 5}}, {{9, 1}, {4, 1}}, {{1, 9}, {1, 2}},
         {{11, 7}, {11, 7}}, {{16, 12}, {1, 1}}, {{23, 19}, {40, 40}},
+        // Ratios whose sums outgrow the narrow accumulators: the wide ones take over.
+        {{300, 3}, {4, 1}}, {{70, 90}, {2, 1}},
     };
     for (const auto& [source, cible] : tailles)
         for (int orientation = 1; orientation <= 8; ++orientation) {
@@ -209,6 +213,70 @@ TEST(Reduction, EnBandesCommeEnUneFoisEtCommeSaDefinition) {
                 const Pixels par_bandes = r.finir();
                 EXPECT_EQ(par_bandes.largeur, entiere.largeur);
                 EXPECT_EQ(par_bandes.bgra, entiere.bgra) << "bandes de " << bande << ", orientation " << orientation;
+            }
+        }
+}
+
+// The ready copy as a decoder makes it: 24-bit rows (each padded to four bytes) read a band
+// at a time into the filter that turns and reduces in one pass.
+ImagePrete copie_en_un_passage(const Pixels& s, int orientation, Taille copie, int bande) {
+    const size_t pas = (3 * size_t(s.largeur) + 3) / 4 * 4;
+    std::vector<uint8_t> octets(pas * size_t(bande), 0xEE);
+    Reduction r({s.largeur, s.hauteur}, orientation, copie);
+    for (int y = 0; y < s.hauteur; y += bande) {
+        const int n = std::min(bande, s.hauteur - y);
+        for (int k = 0; k < n; ++k)
+            for (int x = 0; x < s.largeur; ++x) {
+                const uint32_t p = s.bgra[size_t(y + k) * size_t(s.largeur) + size_t(x)];
+                for (int c = 0; c < 3; ++c) octets[size_t(k) * pas + 3 * size_t(x) + size_t(c)] = uint8_t(p >> (8 * c));
+            }
+        r.ajouter_24(octets.data(), n, pas);
+    }
+    return preparer_niveaux(r.finir());
+}
+
+// The ready copy in two passes over the whole picture: reduced as stored, then turned.
+ImagePrete copie_en_deux_passages(const Pixels& s, int orientation, Taille copie) {
+    const Pixels stockee = reduire_et_tourner(s, 1, taille_droite(orientation, copie));
+    return preparer_niveaux(reduire_et_tourner(stockee, orientation, copie));
+}
+
+TEST(CopiePrete, EnUnPassageParBandesCommeEnDeuxPassagesSurLImageEntiere) {
+    static constexpr Taille ECRAN{96, 64};
+    const struct {
+        const char* nom;
+        std::function<Taille(Taille droite)> taille;
+    } copies[] = {
+        {"remplissage", [](Taille d) { return taille_copie(ECRAN, d, {1, 16, 250, 100}); }},
+        {"zoom", [](Taille d) { return taille_copie(ECRAN, d, {5, 16, 250, 100}); }},
+        {"taille propre", [](Taille d) { return d; }},
+    };
+    const Pixels s = bruit(263, 181, 2024);
+    for (const auto& [nom, taille] : copies)
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            const Taille copie = taille(taille_droite(orientation, {s.largeur, s.hauteur}));
+            const ImagePrete attendue = copie_en_deux_passages(s, orientation, copie);
+            ASSERT_GE(attendue.niveaux.size(), 2u) << nom;
+            // Each level the rounded mean of four pixels of the one above.
+            const Pixels &haut = attendue.niveaux[0], &bas = attendue.niveaux[1];
+            const auto canal = [](const Pixels& p, int x, int y, int c) {
+                return int(p.bgra[size_t(y) * size_t(p.largeur) + size_t(x)] >> (8 * c) & 0xFF);
+            };
+            for (int y = 0; y < bas.hauteur; ++y)
+                for (int x = 0; x < bas.largeur; ++x)
+                    for (int c = 0; c < 4; ++c) {
+                        const int somme = canal(haut, 2 * x, 2 * y, c) + canal(haut, 2 * x + 1, 2 * y, c) +
+                                          canal(haut, 2 * x, 2 * y + 1, c) + canal(haut, 2 * x + 1, 2 * y + 1, c);
+                        ASSERT_EQ(canal(bas, x, y, c), (somme + 2) / 4) << nom << ", orientation " << orientation;
+                    }
+            for (const int bande : {1, 5, 181}) {
+                const ImagePrete obtenue = copie_en_un_passage(s, orientation, copie, bande);
+                ASSERT_EQ(obtenue.niveaux.size(), attendue.niveaux.size()) << nom << ", orientation " << orientation;
+                for (size_t i = 0; i < attendue.niveaux.size(); ++i) {
+                    EXPECT_EQ(obtenue.niveaux[i].largeur, attendue.niveaux[i].largeur);
+                    EXPECT_EQ(obtenue.niveaux[i].bgra, attendue.niveaux[i].bgra)
+                        << nom << ", orientation " << orientation << ", bandes de " << bande << ", niveau " << i;
+                }
             }
         }
 }

@@ -253,7 +253,7 @@ void essayer_decodeur(win32::PlateformeWin32& plateforme, const std::string& dos
         Taille vue{-1, -1};
         const auto voulue = [&](Taille propre) {
             vue = propre;
-            return c.voulue == PROPRE ? propre : c.voulue;
+            return Demande{c.voulue == PROPRE ? propre : c.voulue, 1};
         };
         Pixels neuve;
         Pixels& p = gardee ? *gardee : neuve;
@@ -394,7 +394,7 @@ void essayer_tres_grande(win32::PlateformeWin32& plateforme, Rapport& rapport) {
                   pointe_avant >> 20, plafond >> 20);
     rapport.ligne(pointe < plafond, "memoire du chargement 16000x12000", detail);
     Pixels entiere;
-    const IssueDecodage issue = plateforme.decoder(chemin, FormatImage::jpeg, [](Taille t) { return t; }, entiere);
+    const IssueDecodage issue = plateforme.decoder(chemin, FormatImage::jpeg, [](Taille t) { return Demande{t, 1}; }, entiere);
     rapport.ligne(issue == IssueDecodage::illisible && entiere.vide(), "16000x12000 demandee entiere : refus",
                   nom(issue));
     DeleteFileW(nom_fichier.c_str());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "show/entetes_images.h"
+#include "show/orientation.h"
 #include "show/reduction.h"
 #include "plateforme/win32/plateforme_win32.h"
 #include "plateforme/win32/poignees.h"
@@ -41,7 +42,7 @@ Com<IWICImagingFactory> fabrique_wic() {
 
 namespace {
 
-using Voulue = std::function<Taille(Taille)>;
+using Voulue = std::function<Demande(Taille)>;
 
 // The rows read at once when a picture is read in bands: a few megabytes, whatever its width.
 constexpr size_t OCTETS_BANDE = 4 << 20;
@@ -126,26 +127,39 @@ HRESULT copier_32(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& f
     return c->CopyPixels(nullptr, pas, pas * h, reinterpret_cast<BYTE*>(p.bgra.data()));
 }
 
-// Reads a source of size `propre` a band of rows at a time into the filter down to `voulue`:
-// the program's memory holds one band and the output, however large the picture.
+// Reads a source of size `propre` a band of rows at a time into the filter that turns it by
+// `orientation` and brings it down to `cible` (upright): the program's memory holds one band
+// and the output, however large the picture. A source in 24-bit BGR (a JPEG, a PNG without
+// alpha) is read as it is and expanded by the filter, quicker than through a converter.
 HRESULT copier_en_bandes(IWICImagingFactory* f, IWICBitmapSource* source, const GUID& format, Taille propre,
-                         Taille voulue, Pixels& sortie) {
-    if (!taille_admissible(voulue)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
-    Com<IWICFormatConverter> c;
-    HRESULT hr = convertisseur(f, source, format, c);
+                         int orientation, Taille cible, Pixels& sortie) {
+    WICPixelFormatGUID natif{};
+    HRESULT hr = source->GetPixelFormat(&natif);
     if (FAILED(hr)) return hr;
+    const bool en_24 = natif == GUID_WICPixelFormat24bppBGR;
+    Com<IWICFormatConverter> c;
+    IWICBitmapSource* lue = source;
+    if (!en_24) {
+        hr = convertisseur(f, source, format, c);
+        if (FAILED(hr)) return hr;
+        lue = c.get();
+    }
     const size_t largeur = static_cast<size_t>(propre.largeur);
-    const int lignes = static_cast<int>(std::clamp<size_t>(OCTETS_BANDE / (4 * largeur), 1, propre.hauteur));
-    std::vector<uint32_t> bande(largeur * static_cast<size_t>(lignes));
-    Reduction reduction(propre, 1, voulue, std::move(sortie));
     // Within range: the source's area is at most PIXELS_SOURCE_MAX, so a row is under 1 GB.
-    const UINT pas = static_cast<UINT>(4 * largeur);
+    const size_t pas = en_24 ? (3 * largeur + 3) / 4 * 4 : 4 * largeur;
+    const int lignes = static_cast<int>(std::clamp<size_t>(OCTETS_BANDE / pas, 1, propre.hauteur));
+    std::vector<uint32_t> bande(pas / 4 * static_cast<size_t>(lignes));
+    Reduction reduction(propre, orientation, cible);
     for (int y = 0; y < propre.hauteur; y += lignes) {
         const int n = std::min(lignes, propre.hauteur - y);
         const WICRect rectangle{0, y, propre.largeur, n};
-        hr = c->CopyPixels(&rectangle, pas, pas * static_cast<UINT>(n), reinterpret_cast<BYTE*>(bande.data()));
+        BYTE* octets = reinterpret_cast<BYTE*>(bande.data());
+        hr = lue->CopyPixels(&rectangle, static_cast<UINT>(pas), static_cast<UINT>(pas) * static_cast<UINT>(n), octets);
         if (FAILED(hr)) return hr;
-        reduction.ajouter(bande.data(), n, largeur);
+        if (en_24)
+            reduction.ajouter_24(octets, n, pas);
+        else
+            reduction.ajouter(bande.data(), n, largeur);
     }
     sortie = reduction.finir();
     return S_OK;
@@ -264,17 +278,36 @@ HRESULT decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& v
     hr = trame_a_montrer(d.get(), format, propre, trame);
     if (FAILED(hr)) return hr;
     if (!source_admissible(propre)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
-    const Taille v = bornee(voulue(propre), propre);
-    if (format == FormatImage::jpeg && 2 * v.largeur <= propre.largeur && 2 * v.hauteur <= propre.hauteur &&
-        decoder_reduit(f.get(), trame.get(), propre, v, sortie))
-        return S_OK;
-    if (v == propre) {
-        if (!allouer(sortie, propre)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
-        return copier_32(f.get(), trame.get(), format_32(format), sortie);
+    const Demande demande = voulue(propre);
+    const int orientation = demande.orientation >= 1 && demande.orientation <= 8 ? demande.orientation : 1;
+    const Taille cible = bornee(demande.taille, taille_droite(orientation, propre));
+    if (!taille_admissible(cible)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
+    const Taille stockee = taille_droite(orientation, cible);  // a quarter turn is its own inverse in size
+    if (format == FormatImage::jpeg && 2 * stockee.largeur <= propre.largeur && 2 * stockee.hauteur <= propre.hauteur) {
+        Pixels reduite;
+        if (decoder_reduit(f.get(), trame.get(), propre, stockee, reduite)) {
+            // The decoder's memory goes before ours is filled.
+            trame.liberer();
+            d.liberer();
+            sortie = reduite.largeur == stockee.largeur && reduite.hauteur == stockee.hauteur && orientation == 1
+                         ? std::move(reduite)
+                         : reduire_et_tourner(reduite, orientation, cible);
+            return S_OK;
+        }
     }
-    // Wanted smaller: reduced as it is read, which is no slower than reducing the whole
-    // picture afterwards (a 24-megapixel JPEG under Wine) and never holds it in our memory.
-    return copier_en_bandes(f.get(), trame.get(), format_32(format), propre, v, sortie);
+    if (cible == propre && orientation == 1) {
+        WICPixelFormatGUID natif{};
+        hr = trame->GetPixelFormat(&natif);
+        if (FAILED(hr)) return hr;
+        // Whole and upright: converted straight into the copy, unless the filter's own
+        // expansion of 24-bit pixels is quicker.
+        if (natif != GUID_WICPixelFormat24bppBGR) {
+            if (!allouer(sortie, propre)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
+            return copier_32(f.get(), trame.get(), format_32(format), sortie);
+        }
+    }
+    // Turned and reduced as it is read, in one pass: no whole picture of ours beside the copy.
+    return copier_en_bandes(f.get(), trame.get(), format_32(format), propre, orientation, cible, sortie);
 }
 
 namespace gp = Gdiplus::DllExports;
@@ -328,7 +361,9 @@ bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& 
         l == 0 || h == 0 || l > INT_MAX || h > INT_MAX)
         return false;
     // Drawn at the size asked, which is what gets allocated.
-    const Taille v = voulue({static_cast<int>(l), static_cast<int>(h)});
+    const Demande demande = voulue({static_cast<int>(l), static_cast<int>(h)});
+    const int orientation = demande.orientation >= 1 && demande.orientation <= 8 ? demande.orientation : 1;
+    const Taille v = taille_droite(orientation, demande.taille);
     if (!taille_admissible(v)) return false;
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -352,13 +387,14 @@ bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& 
     GdiFlush();
     if (!allouer(sortie, v)) return false;
     std::memcpy(sortie.bgra.data(), bits, sortie.bgra.size() * sizeof(uint32_t));
+    if (orientation != 1) sortie = reduire_et_tourner(sortie, orientation, demande.taille);
     return true;
 }
 
 }  // namespace
 
 IssueDecodage PlateformeWin32::decoder(const std::string& chemin, FormatImage format,
-                                       const std::function<Taille(Taille)>& voulue, Pixels& sortie) {
+                                       const std::function<Demande(Taille)>& voulue, Pixels& sortie) {
     IssueDecodage r = IssueDecodage::illisible;
     try {
         const std::wstring nom = large_chemin(chemin);

@@ -56,7 +56,7 @@ public:
     void attendre_rafraichissement() override;
 
     IssueDecodage decoder(const std::string& chemin, FormatImage format,
-                          const std::function<Taille(Taille propre)>& voulue, Pixels& sortie) override;
+                          const std::function<Demande(Taille propre)>& voulue, Pixels& sortie) override;
 
     void message(const std::string& texte) override;
     bool confirmer(const std::string& texte) override;
