@@ -56,7 +56,13 @@ void Tdiapo::construire_controles() {
     poser(Label_options, 1579, 65, 63, 23, "options");
     police(Label_options, "Arial", 20, JAUNE);
     Label_options.definir_aligne_droite(true);
-    for (Controle* c : {&Label1, &Label4, &Label6, &Label_an, &Label_options}) c->definir_couleur(NOIR);
+    for (Controle* c : {&Label1, &Label4, &Label6, &Label_an, &Label_options}) {
+        c->definir_couleur(NOIR);
+        // Yellow over a white, yellow or sky-blue photo reads only with a dark edge.
+        Police p = c->police();
+        p.contour = true;
+        c->definir_police(p);
+    }
     poser(ListBox_passee, 8, 144, 657, 225);
     ListBox_passee.ajouter("images affichées");
     Timer1.definir_intervalle(200);

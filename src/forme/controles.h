@@ -31,6 +31,7 @@ struct Police {
     int hauteur = 11;  // pixels
     bool gras = false;
     Couleur couleur = NOIR;
+    bool contour = false;  // a dark outline round the letters: a caption that reads on any picture
 };
 
 struct Bornes {

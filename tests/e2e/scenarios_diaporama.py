@@ -131,3 +131,24 @@ def demarrage_vers_diaporama(banc):
                    "l'image du catalogue", delai=60)
     banc.touche("Escape")
     banc.attendre_fin(30, 1)
+
+
+@scenario
+def legende_lisible_sur_blanc(banc):
+    """The yellow caption over a white photo has a dark edge round its letters."""
+    dossier = montrer_dans_l_ordre(banc, ["blanche.jpg"], duree=8000)
+    subprocess.run(["convert", "-size", f"{LARGEUR}x{HAUTEUR}", "xc:white", "-quality", "95", str(dossier / "blanche.jpg")],
+                   check=True, timeout=60)
+    banc.lancer()
+
+    def lisible(capture):
+        zone = capture.zone(0, 0, 700, 70)
+        jaunes = sum(1 for p in zone if nw.est_jaune(p))
+        sombres = sum(1 for p in zone if max(p) < 70)
+        return jaunes > 200 and sombres > jaunes // 2
+
+    capture = banc.attendre_ecran(lisible, 30, "legende", "une légende jaune bordée de sombre sur la photo blanche")
+    nw.verifier(nw.est_gris(capture.pixel(960, 540)) is False and min(capture.pixel(960, 700)) > 240,
+                "la photo blanche n'est pas à l'écran")
+    banc.touche("Escape")
+    banc.attendre_fin(30, 1)

@@ -1,6 +1,7 @@
 // The window's own drawing: the form colour, the picture and the captions laid over it,
 // through a memory bitmap kept between paints so that nothing flickers; and the panels.
 #include "plateforme/win32/win32.h"
+#include <algorithm>
 #include <commctrl.h>
 
 #include "plateforme/win32/dessin_image.h"
@@ -15,13 +16,27 @@ namespace {
 
 void ecrire(HDC dc, const Controle& c) {
     Selection s(dc, police_gdi(c.police()));
-    SetTextColor(dc, couleur_gdi(c.police().couleur));
     SetBkMode(dc, TRANSPARENT);
-    RECT r{c.gauche(), c.haut(), c.gauche() + c.largeur(), c.haut() + c.hauteur()};
+    const RECT r{c.gauche(), c.haut(), c.gauche() + c.largeur(), c.haut() + c.hauteur()};
     const std::wstring t = large(c.legende());
     // Captions are as wide as their text, whatever their design width.
-    DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r,
-              DT_NOCLIP | DT_NOPREFIX | (c.aligne_droite() ? DT_RIGHT : DT_LEFT));
+    const UINT forme = DT_NOCLIP | DT_NOPREFIX | (c.aligne_droite() ? DT_RIGHT : DT_LEFT);
+    const auto tracer = [&](int dx, int dy) {
+        RECT d = r;
+        OffsetRect(&d, dx, dy);
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &d, forme);
+    };
+    if (c.police().contour && !t.empty()) {
+        // The letters drawn dark around their place first: an edge of about a sixteenth of
+        // their height, at least a pixel.
+        const int e = std::max(1, c.police().hauteur / 16);
+        SetTextColor(dc, RGB(0, 0, 0));
+        for (int dy = -e; dy <= e; dy += e)
+            for (int dx = -e; dx <= e; dx += e)
+                if (dx || dy) tracer(dx, dy);
+    }
+    SetTextColor(dc, couleur_gdi(c.police().couleur));
+    tracer(0, 0);
 }
 
 }  // namespace
