@@ -6,7 +6,7 @@ import time
 import nocturo_wine as nw
 from banc import scenario
 from scenarios_catalogue import RACINE
-from scenarios_diaporama import montrer_dans_l_ordre, quartiers
+from scenarios_diaporama import JAUNE, montrer_dans_l_ordre, proche, quartiers
 
 # The long form of the panel: 1545 x 214 at (1920 - 1545) / 2, 1080 - 214 - 12.
 LONG_X, LONG_Y = 187, 854
@@ -152,6 +152,9 @@ def renommage_montre_puis_renomme(banc):
     nw.verifier((dates / "051231 noel").exists(), "renommé avant la réponse")
     repondre_oui(banc, "Confirmation")
     repondre_oui(banc, "Nocturo")
+    # The picture is there again at once where the boxes were (the yellow quarter).
+    vu = banc.wine.pixel_ecran(960, 560)
+    nw.verifier(proche(vu, JAUNE), f"la boîte reste peinte sur l'image : {vu}")
     noms = sorted(p.name for p in dates.iterdir())
     # Of the two folders for the same day, the one listed first takes the name.
     restants = [n for n in noms if n in ("051231 noel", "05-12-31 noel")]

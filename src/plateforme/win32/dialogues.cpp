@@ -102,6 +102,8 @@ void PlateformeWin32::reprendre_clavier() {
     // after another program's window: the show's keys must reach it without a click.
     const HWND f = proprietaire ? GetAncestor(proprietaire, GA_ROOT) : nullptr;
     if (!f || !IsWindowVisible(f)) return;
+    // Where the box was, the show at once, not at the next pass through the messages.
+    RedrawWindow(f, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     SetForegroundWindow(f);
     SetActiveWindow(f);
     const HWND focus = GetFocus();
