@@ -81,16 +81,17 @@ void Tdiapo::FormCreate() {
     p.definir_curseur_ecran(CURSEUR_AUCUN);
     Label4.definir_visible(false);
     defilement_actif = true;
-    forme.modifiee();
-    if (forme.sur_afficher) forme.sur_afficher();
-    FormActivate();
-    // Before the start-up sequence, which runs the first show: the design's placeholders
-    // "année" and "options" must not stand over its pictures.
+    // Before the window shows: the design's placeholders ("année", "options", "Label6") must
+    // stand neither over the waiting screen nor over the first pictures.
     Label_an.definir_legende("");
     Label_an.definir_bornes(largeur_ecran - Label_an.largeur(), 0, Label_an.largeur(), Label_an.hauteur());
     Label_options.definir_legende("");
     Label_options.definir_bornes(largeur_ecran - Label_options.largeur(), 30, Label_options.largeur(),
                                  Label_options.hauteur());
+    Label6.definir_legende(TEXTE_PATIENTEZ);
+    forme.modifiee();
+    if (forme.sur_afficher) forme.sur_afficher();
+    FormActivate();
     sequence_demarrage();
     rejeu_en_cours = false;
 }

@@ -172,7 +172,11 @@ void Tdiapo::charger_parametres() {
         guider_premier_demarrage();
     }
 
-    if (catalogue.vide()) {
+    // A start from the cache shows its first picture straight away: the panel would only
+    // flash over the grey screen. A scan, a first start, an offer taken keep it.
+    const bool depuis_le_cache = !premier_demarrage && !offre_images_acceptee_ && p.fichier_existe(FICHIER_MARQUEUR) &&
+                                 p.fichier_existe(FICHIER_CACHE_IMAGES) && p.fichier_existe(FICHIER_CACHE_REP);
+    if (catalogue.vide() && !depuis_le_cache) {
         FormKeyUp(VK_ESPACE);
         // Space puts the indicator out; the first-run message points at the red button,
         // so it must stay red.

@@ -34,6 +34,35 @@ TEST_F(Diaporama, EffetZeroTroisImagesAjusteesChacuneUneSeconde) {
     EXPECT_TRUE(d.sauver_en_quittant);  // the position moved: it is kept at the next quit
 }
 
+// Whether the panel showed before the first picture of a start, from the cache or not.
+class PanneauAuDemarrage : public Diaporama, public testing::WithParamInterface<bool> {};
+
+TEST_P(PanneauAuDemarrage, SeulUnParcoursLeMontreAvantLaPremiereImage) {
+    // From the cache the first picture comes at once: a panel before it would only flash.
+    // A scan keeps the panel while it walks.
+    const bool depuis_le_cache = GetParam();
+    preparer(2);
+    if (!depuis_le_cache) m.supprimer_fichier(FICHIER_MARQUEUR);
+    const auto noter = d.forme.sur_modification;
+    bool panneau_avant = false;
+    d.forme.sur_modification = [&](Controle* c) {
+        if (vues.empty() && d.Panel1.visible()) panneau_avant = true;
+        noter(c);
+    };
+    // Nor the design's placeholders when the window first shows.
+    std::vector<std::string> legendes;
+    d.forme.sur_afficher = [&] {
+        for (const Label* l : {&d.Label_an, &d.Label_options, &d.Label6}) legendes.push_back(l->legende());
+    };
+    m.touche_a(3000, VK_ECHAP);
+    EXPECT_EQ(s.demarrer(), 1);
+    EXPECT_FALSE(vues.empty());
+    EXPECT_EQ(panneau_avant, !depuis_le_cache);
+    EXPECT_EQ(legendes, (std::vector<std::string>{"", "", TEXTE_PATIENTEZ}));
+}
+
+INSTANTIATE_TEST_SUITE_P(CacheOuParcours, PanneauAuDemarrage, testing::Bool());
+
 TEST_F(Diaporama, LegendeRepertoireEtNomSansPoints) {
     preparer(1, {"RadioGroup_titre_ecran.ItemIndex = 2"});
     m.creer_fichier("C:\\Photos\\2014.10 Avignon\\img.01.jpg", jpeg_simule(40, 30));
