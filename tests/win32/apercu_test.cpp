@@ -273,8 +273,10 @@ void essayer_memoire(Plateforme& p, const std::string& dossier) {
                   static_cast<unsigned long long>(apres.PeakWorkingSetSize >> 20),
                   static_cast<unsigned long long>(avant.PeakWorkingSetSize >> 20));
     ligne(ecart.empty(), "photo 6000x4000 montree", ecart.empty() ? "en " + std::to_string(ms) + " ms" : ecart);
-    // Wine's working set wanders by megabytes; the full-size buffer kept by mistake is 96 MB.
-    ligne(reste < 32768, "memoire apres la photo 6000x4000", detail);
+    // Wine's working set wanders by tens of megabytes (14 to 42 MB seen after the same
+    // run); a full-size buffer of ours kept by mistake is 96 MB, Wine's decoder kept alive
+    // 69 MB.
+    ligne(reste < 60 * 1024, "memoire apres la photo 6000x4000", detail);
 }
 
 int servir_d_hote(int secondes) {
