@@ -26,6 +26,8 @@
 #include "show/chargement.h"
 #include "show/geometrie.h"
 
+#include "decodage_nu.h"
+
 using namespace nocturo;
 using namespace nocturo::win32;
 
@@ -59,23 +61,6 @@ double mesurer(int n, const std::function<bool()>& f) {
         temps.push_back(ms_depuis(debut));
     }
     return mediane(temps);
-}
-
-bool decoder_wic_nu(const std::wstring& nom, std::vector<uint32_t>& tampon) {
-    const Com<IWICImagingFactory> f = fabrique_wic();
-    Com<IWICBitmapDecoder> d;
-    Com<IWICBitmapFrameDecode> trame;
-    Com<IWICFormatConverter> c;
-    UINT l = 0, h = 0;
-    if (!f ||
-        FAILED(f->CreateDecoderFromFilename(nom.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                            d.adresse())) ||
-        FAILED(d->GetFrame(0, trame.adresse())) || FAILED(f->CreateFormatConverter(c.adresse())) ||
-        FAILED(c->Initialize(trame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
-                             WICBitmapPaletteTypeCustom)) ||
-        FAILED(c->GetSize(&l, &h)) || static_cast<size_t>(l) * h > tampon.size())
-        return false;
-    return SUCCEEDED(c->CopyPixels(nullptr, l * 4, l * h * 4, reinterpret_cast<BYTE*>(tampon.data())));
 }
 
 void ligne(const char* quoi, double ms, double reference) {
@@ -172,12 +157,12 @@ int main(int argc, char** argv) {
     essai = {};
     std::printf("%s : %dx%d, %d passes, mediane\n", chemin.c_str(), propre.largeur, propre.hauteur, n);
     std::vector<uint32_t> tampon(static_cast<size_t>(propre.largeur) * static_cast<size_t>(propre.hauteur));
-    const double a = mesurer(n, [&] { return decoder_wic_nu(nom, tampon); });
+    const double a = mesurer(n, [&] { return decoder_nu(nom, tampon); });
     ligne("(a) WIC seul : decodeur, convertisseur 32 bits, copie", a, 0);
     // What a fresh picture's memory adds: the system hands out and zeroes 96 MB each time.
     const double a_neuf = mesurer(n, [&] {
         tampon = std::vector<uint32_t>(static_cast<size_t>(propre.largeur) * static_cast<size_t>(propre.hauteur));
-        return decoder_wic_nu(nom, tampon);
+        return decoder_nu(nom, tampon);
     });
     tampon = {};
     ligne("    le meme dans une memoire neuve", a_neuf, a);

@@ -343,7 +343,7 @@ private:
     void placer_image(const Cadre& c);
     // The effect alone; true when a picture was shown at the show's pace.
     bool afficher_effet_seul(const std::string& chemin);
-    // The rest of the least time a picture stays, counted from `debut`.
+    // The rest of the least time a picture stays, counted from `debut` (steady milliseconds).
     void attendre_plancher(double debut);
     // Paused by the user, not replaying the history.
     bool en_pause() const { return Panel1.visible() && !rejeu_en_cours; }

@@ -13,7 +13,6 @@ constexpr int TOUCHE_PAS_HISTORIQUE = -10;
 // However short the durations, a picture stays this long: at 0 the show would otherwise
 // decode and paint as fast as the machine can, for pictures nobody sees.
 constexpr double PLANCHER_MS = 500;
-constexpr double MS_PAR_JOUR = 86400000.0;
 
 }  // namespace
 
@@ -85,16 +84,16 @@ void Tdiapo::attendre_ms(int ms) {
 
 void Tdiapo::attendre_plancher(double debut) {
     for (;;) {
-        const double reste = PLANCHER_MS - (plateforme.maintenant() - debut) * MS_PAR_JOUR;
-        // More than the floor left: the clock was set back; a pause ends it too.
-        if (reste <= 0 || reste > PLANCHER_MS || relance_demandee_ || en_pause()) return;
+        // On the steady clock: a clock of the day set back cannot stretch it. A pause ends it.
+        const double reste = PLANCHER_MS - (plateforme.millisecondes() - debut);
+        if (reste <= 0 || relance_demandee_ || en_pause()) return;
         plateforme.attendre(std::min(100, static_cast<int>(reste) + 1));
         plateforme.traiter_messages();
     }
 }
 
 void Tdiapo::afficher_effet(const std::string& chemin) {
-    const double debut = plateforme.maintenant();
+    const double debut = plateforme.millisecondes();
     if (afficher_effet_seul(chemin)) attendre_plancher(debut);
 }
 

@@ -8,7 +8,7 @@ namespace nocturo {
 
 Catalogue::Catalogue(std::vector<std::string> repertoires) : repertoires_(std::move(repertoires)) {}
 
-int Catalogue::ligne_de(const std::string& repertoire) {
+int32_t Catalogue::ligne_de(const std::string& repertoire) {
     // The lines a catalogue was made with (the cache's, at the start) are indexed when a
     // picture is first entered by its directory, not before the first picture is shown.
     for (; indexees_ < repertoires_.size(); ++indexees_)

@@ -27,7 +27,7 @@ public:
     void ajouter(const std::string& repertoire, std::string_view nom);
     // The line of a directory, made when none equal ignoring case exists (the first such
     // line otherwise, as a list's own search gives).
-    int32_t ligne(const std::string& repertoire) { return ligne_de(repertoire); }
+    int32_t ligne_de(const std::string& repertoire);
     // Enters a picture of an existing line (the cache's records).
     void ajouter_a_ligne(int32_t indice_rep, std::string_view nom);
     void reserver(size_t images, size_t octets_noms);
@@ -46,8 +46,6 @@ public:
     bool operator==(const Catalogue& autre) const;
 
 private:
-    int ligne_de(const std::string& repertoire);
-
     std::vector<std::string> repertoires_;
     std::vector<EntreeImage> images_;
     std::string noms_;

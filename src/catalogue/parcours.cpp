@@ -70,7 +70,7 @@ public:
             bool descendre = false;
             if (e.nom != "." && e.nom != "..") {
                 if (extension_acceptee(e) && acceptee(n, e.nom)) {
-                    if (n.ligne < 0) n.ligne = catalogue_.ligne(n.repertoire());
+                    if (n.ligne < 0) n.ligne = catalogue_.ligne_de(n.repertoire());
                     catalogue_.ajouter_a_ligne(n.ligne, e.nom);
                 }
                 descendre = criteres_.recursif && est_repertoire(e) && !mene_ailleurs(e);

@@ -14,20 +14,6 @@ sys.dont_write_bytecode = True
 import nocturo_wine as nw  # noqa: E402
 
 
-def une_mesure(wine, scr, capture):
-    debut = time.monotonic()
-    processus = wine.lancer(scr)
-    try:
-        while time.monotonic() - debut < 60:
-            if nw.est_gris(wine.pixel_ecran(960, 540)):
-                duree = time.monotonic() - debut
-                wine.capturer(capture)
-                return duree
-        return None
-    finally:
-        nw.achever(processus)
-
-
 def main():
     args = argparse.ArgumentParser()
     args.add_argument("--dossier", type=Path, required=True)
@@ -40,7 +26,7 @@ def main():
     for i in range(a.n):
         nw.supprimer(wine.c("nocturo"))
         nw.ecrire_lignes(wine.c("nocturo", "img_affichees.lst"), [r"C:\photos\vue.jpg"])
-        duree = une_mesure(wine, a.scr, a.dossier / "captures" / f"mesure_{i + 1}.png")
+        duree = nw.chronometrer_lancement(wine, a.scr, nw.est_gris, a.dossier / "captures" / f"mesure_{i + 1}.png")
         print(f"essai {i + 1} : " + (f"{duree:.2f} s" if duree else "pas d'écran gris en 60 s"))
         if duree:
             durees.append(duree)

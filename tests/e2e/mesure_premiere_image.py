@@ -45,18 +45,6 @@ def preparer(wine, nombre):
                                                    f"indice_non_aleatoire = {nombre - 1}"])
 
 
-def une_mesure(wine, scr):
-    debut = time.monotonic()
-    processus = wine.lancer(scr)
-    try:
-        while time.monotonic() - debut < 60:
-            if nw.est_rouge(wine.pixel_ecran(960, 540)):
-                return time.monotonic() - debut
-        return None
-    finally:
-        nw.achever(processus)
-
-
 def main():
     args = argparse.ArgumentParser()
     args.add_argument("--dossier", type=Path, required=True)
@@ -70,7 +58,7 @@ def main():
     for _ in range(a.n):
         for n in tailles:
             preparer(wine, n)
-            d = une_mesure(wine, a.scr)
+            d = nw.chronometrer_lancement(wine, a.scr, nw.est_rouge)
             if d:
                 durees[n].append(d)
             time.sleep(1)

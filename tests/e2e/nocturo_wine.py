@@ -247,6 +247,24 @@ def attendre_fin(processus, delai):
         raise EchecScenario(f"le programme tourne encore après {delai} s") from None
 
 
+def chronometrer_lancement(wine, scr, accepte, capture=None, delai=60):
+    """Seconds from launching `scr` to the first time the screen's centre pixel passes
+    `accepte` (a screenshot then kept in `capture` when given); None after `delai` seconds.
+    The program is ended either way."""
+    debut = time.monotonic()
+    processus = wine.lancer(scr)
+    try:
+        while time.monotonic() - debut < delai:
+            if accepte(wine.pixel_ecran(LARGEUR // 2, HAUTEUR // 2)):
+                duree = time.monotonic() - debut
+                if capture:
+                    wine.capturer(capture)
+                return duree
+        return None
+    finally:
+        achever(processus)
+
+
 def achever(processus):
     if processus and processus.poll() is None:
         try:

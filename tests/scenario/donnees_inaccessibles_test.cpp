@@ -13,6 +13,17 @@ namespace {
 
 bool sous_donnees(const std::string& chemin) { return egal_sans_casse(chemin.substr(0, 11), "C:\\Nocturo\\"); }
 
+// Three pictures in C:\\Photos, its only root; the catalogue they make.
+Catalogue trois_photos(PlateformeSimulee& m) {
+    Catalogue catalogue;
+    for (int i = 0; i < 3; ++i) {
+        m.creer_fichier("C:\\Photos\\p" + std::to_string(i) + ".jpg", jpeg_simule(400, 300));
+        catalogue.ajouter("C:\\Photos", "p" + std::to_string(i) + ".jpg");
+    }
+    m.creer_fichier(FICHIER_REPERTOIRES, "C:\\Photos\r\n");
+    return catalogue;
+}
+
 struct CasDonnees {
     const char* ce_qu_il_montre;
     bool premier_demarrage;  // no cache yet: a scan, whose cache cannot be written
@@ -29,12 +40,7 @@ TEST_P(DonneesInaccessibles, LeDiaporamaTourneEtEchapTermine) {
     const CasDonnees& c = GetParam();
     Scenario s;
     PlateformeSimulee& m = s.machine;
-    Catalogue catalogue;
-    for (int i = 0; i < 3; ++i) {
-        m.creer_fichier("C:\\Photos\\p" + std::to_string(i) + ".jpg", jpeg_simule(400, 300));
-        catalogue.ajouter("C:\\Photos", "p" + std::to_string(i) + ".jpg");
-    }
-    m.creer_fichier(FICHIER_REPERTOIRES, "C:\\Photos\r\n");
+    const Catalogue catalogue = trois_photos(m);
     m.creer_fichier(FICHIER_PARAMETRES, "dt0_a = 1000\r\nRadioGroup_titre_ecran.ItemIndex = 2\r\n");  // saved at quit
     if (!c.premier_demarrage) ecrire_cache(catalogue, m);
     m.cause = c.cause;
@@ -82,13 +88,7 @@ TEST(FichierIllisible, LeMessageDitPourquoiEtQueLeDiaporamaContinue) {
     // The exclusion file open in another program that locks it while the show starts.
     Scenario s;
     PlateformeSimulee& m = s.machine;
-    Catalogue catalogue;
-    for (int i = 0; i < 3; ++i) {
-        m.creer_fichier("C:\\Photos\\p" + std::to_string(i) + ".jpg", jpeg_simule(400, 300));
-        catalogue.ajouter("C:\\Photos", "p" + std::to_string(i) + ".jpg");
-    }
-    ecrire_cache(catalogue, m);
-    m.creer_fichier(FICHIER_REPERTOIRES, "C:\\Photos\r\n");
+    ecrire_cache(trois_photos(m), m);
     m.creer_fichier(FICHIER_PARAMETRES, "dt0_a = 1000\r\nCheckBox_fic_exclusion.Checked = true\r\n");
     m.creer_fichier(FICHIER_EXCLUSIONS, "**C:\\Photos\\Privé\\\r\n");
     m.creer_fichier("C:\\Photos\\Privé\\x.jpg", jpeg_simule(400, 300));

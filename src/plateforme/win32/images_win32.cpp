@@ -102,6 +102,9 @@ bool allouer(Pixels& p, Taille t) {
     return true;
 }
 
+// The turn asked, 1 (as stored) for a value that is none of the eight.
+int orientation_demandee(const Demande& d) { return d.orientation >= 1 && d.orientation <= 8 ? d.orientation : 1; }
+
 // The wanted size within what a decoder can give: at least one pixel, at most the own size.
 Taille bornee(Taille v, Taille propre) {
     return {std::clamp(v.largeur, 1, propre.largeur), std::clamp(v.hauteur, 1, propre.hauteur)};
@@ -279,7 +282,7 @@ HRESULT decoder_wic(const std::wstring& nom, FormatImage format, const Voulue& v
     if (FAILED(hr)) return hr;
     if (!source_admissible(propre)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
     const Demande demande = voulue(propre);
-    const int orientation = demande.orientation >= 1 && demande.orientation <= 8 ? demande.orientation : 1;
+    const int orientation = orientation_demandee(demande);
     const Taille cible = bornee(demande.taille, taille_droite(orientation, propre));
     if (!taille_admissible(cible)) return WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
     const Taille stockee = taille_droite(orientation, cible);  // a quarter turn is its own inverse in size
@@ -362,7 +365,7 @@ bool decoder_metafichier(const std::wstring& nom, const Voulue& voulue, Pixels& 
         return false;
     // Drawn at the size asked, which is what gets allocated.
     const Demande demande = voulue({static_cast<int>(l), static_cast<int>(h)});
-    const int orientation = demande.orientation >= 1 && demande.orientation <= 8 ? demande.orientation : 1;
+    const int orientation = orientation_demandee(demande);
     const Taille v = taille_droite(orientation, demande.taille);
     if (!taille_admissible(v)) return false;
     BITMAPINFO bi{};
