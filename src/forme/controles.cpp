@@ -173,6 +173,12 @@ void Image::definir_image(std::shared_ptr<const ImagePrete> image) {
     modifie();
 }
 
+void Image::definir_fondu(std::optional<Fondu> f) {
+    if (!f && !fondu_) return;
+    fondu_ = std::move(f);
+    modifie();
+}
+
 void Timer::definir_intervalle(int ms) {
     if (ms == intervalle_) return;
     intervalle_ = ms;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -219,8 +220,21 @@ public:
     const std::shared_ptr<const ImagePrete>& image() const { return image_; }
     void definir_image(std::shared_ptr<const ImagePrete> image);
 
+    // While a crossfade runs: the picture before this one, at the bounds it had, drawn
+    // first, and this one drawn over it at `opacite` (0, the one before alone; 255, this one
+    // alone). The window's colour is under both.
+    struct Fondu {
+        std::shared_ptr<const ImagePrete> image;
+        Bornes bornes;
+        int opacite = 255;
+    };
+    // Null outside a fade.
+    const Fondu* fondu() const { return fondu_ ? &*fondu_ : nullptr; }
+    void definir_fondu(std::optional<Fondu> f);
+
 private:
     std::shared_ptr<const ImagePrete> image_;
+    std::optional<Fondu> fondu_;
 };
 
 class Timer : public Controle {
