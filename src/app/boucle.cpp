@@ -15,7 +15,7 @@ namespace {
 
 constexpr double RAFRAICHIR_APRES_JOURS = 15.0 / (24 * 60);
 
-// Resets a flag when the scope ends, however it ends.
+// Sets a flag for the scope, however it ends.
 class Drapeau {
 public:
     explicit Drapeau(bool& d) : d_(d) { d_ = true; }
@@ -35,47 +35,144 @@ std::string sans_points(std::string texte, char par) {
 }  // namespace
 
 void Tdiapo::boucle_diaporama() {
-    if (boucle_en_cours_) {
-        relance_demandee_ = true;
-        return;
-    }
+    if (pompe_en_cours_) return;  // the running pump takes the new state at its next turn
     Plateforme& p = plateforme;
-    const Drapeau en_cours(boucle_en_cours_);
-    do {
-        relance_demandee_ = false;
-        selection.recommencer();
-        touche_appuyee = false;
-        p.reamorcer_aleatoire();
-        historique.ecriture = -1;
-        if (catalogue.vide()) {
+    const Drapeau en_cours(pompe_en_cours_);
+    while (spectacle_.phase != Phase::arret) {
+        if (anime(spectacle_)) {
+            p.attendre_rafraichissement();
+        } else if (a_reveil(spectacle_)) {
+            const double reste = reveil(spectacle_) - p.millisecondes();
+            if (reste > 0) p.attendre_message(static_cast<int>(std::min(reste, 100.0) + 0.999));
+        } else {
+            // Paused: nothing is timed, the keys do it all.
+            p.attendre_message(50);
+        }
+        p.traiter_messages();
+        nourrir(evenement(SorteEvenement::tic));
+    }
+}
+
+EvenementSpectacle Tdiapo::evenement(SorteEvenement sorte) {
+    EvenementSpectacle e;
+    e.sorte = sorte;
+    e.ms = plateforme.millisecondes();
+    e.catalogue_vide = catalogue.vide();
+    e.historique_indice = historique.indice;
+    e.historique_nombre = static_cast<int>(historique.lignes.size());
+    e.parametres = parametres_spectacle();
+    return e;
+}
+
+void Tdiapo::nourrir(const EvenementSpectacle& e) {
+    evenements_.push_back(e);
+    // An event raised while gestures run (an answer, a key in a message box) waits its
+    // turn: one transition at a time, the stack stays flat.
+    if (en_transition_) return;
+    const Drapeau en_cours(en_transition_);
+    try {
+        while (!evenements_.empty()) {
+            const EvenementSpectacle ev = evenements_.front();
+            evenements_.pop_front();
+            Transition t = transition(spectacle_, ev);
+            spectacle_ = std::move(t.etat);
+            for (const ActionSpectacle& a : t.actions) accomplir(a);
+            // The picture before is kept only for a fade on its way or running.
+            if (spectacle_.phase != Phase::fondu && spectacle_.phase != Phase::suivante) image_avant_.reset();
+        }
+    } catch (...) {
+        evenements_.clear();
+        throw;
+    }
+}
+
+void Tdiapo::repondre(Issue issue) {
+    EvenementSpectacle e = evenement(SorteEvenement::image_posee);
+    e.issue = issue;
+    const std::shared_ptr<const ImagePrete>& image = Image2.image();
+    if (issue == Issue::image && image) e.propre = image->propre;
+    e.image_avant = image_avant_ != nullptr;
+    nourrir(e);
+}
+
+void Tdiapo::accomplir(const ActionSpectacle& a) {
+    Plateforme& p = plateforme;
+    switch (a.geste) {
+        case Geste::quitter:
+            quitter();
+        case Geste::diaporama_repertoire:
+            Button_tout_le_repClick(nullptr);
+            return;
+        case Geste::ne_plus_afficher:
+            ne_plus_afficher(a.valeur != 0);
+            return;
+        case Geste::ouvrir_panneau:
+        case Geste::fermer_panneau: {
+            const bool ouvert = a.geste == Geste::ouvrir_panneau;
+            indicateur(false);
+            Panel1.definir_visible(ouvert);
+            Panel1.definir_haut(forme.en_unites(hauteur_ecran) - Panel1.hauteur() - 12);
+            if (!ouvert) {
+                Panel3.definir_visible(false);
+                Panel2.definir_visible(false);
+                forme_courte();
+            }
+            p.definir_curseur_ecran(ouvert ? curseur_normal : CURSEUR_AUCUN);
+            return;
+        }
+        case Geste::recommencer:
+            selection.recommencer();
+            touche_appuyee = false;
+            p.reamorcer_aleatoire();
+            historique.ecriture = -1;
+            if (!catalogue.vide()) {
+                Label6.definir_visible(false);
+                montrer_avis_codecs();
+            }
+            return;
+        case Geste::panneau_vide:
             Panel1.definir_visible(true);
+            montrer_avis_codecs();
             p.definir_curseur_ecran(curseur_normal);
             // A scan cut short before its first picture: finished beside the panel.
             if (rafraichissement_voulu_ && rafraichissement_actif && !rafraichissement_lance_) lancer_rafraichissement();
             return;
-        }
-        Label6.definir_visible(false);
-        montrer_avis_codecs();
-        if (rejeu_demande_) {
-            rejeu_demande_ = false;
-            rejouer_historique();
-        }
-        while (!touche_appuyee && !relance_demandee_) {
-            if (defilement_actif) {
-                if (!montrer_image_suivante()) {
-                    // Nothing can be shown now: the panel, as for an empty catalogue.
-                    defilement_actif = false;
-                    Panel1.definir_visible(true);
-                    montrer_avis_codecs();
-                    p.definir_curseur_ecran(curseur_normal);
-                    return;
-                }
-            } else {
-                parcourir_historique();
-            }
-            p.traiter_messages();
-        }
-    } while (relance_demandee_);
+        case Geste::poser_suivante:
+            repondre(poser_image_suivante());
+            return;
+        case Geste::poser_historique:
+            repondre(poser_ligne_historique(a.valeur));
+            return;
+        case Geste::pas_historique:
+            if (parcourir_historique(a.valeur)) repondre(issue_posee_);
+            return;
+        case Geste::revoir_historique:
+            if (parcourir_historique(0)) accomplir({Geste::fin_image, 0, {}});
+            return;
+        case Geste::couleur_noire:
+        case Geste::couleur_rouge:
+            forme.couleur = a.geste == Geste::couleur_noire ? NOIR : ROUGE;
+            forme.modifiee();
+            return;
+        case Geste::placer:
+            placer_image(a.cadre);
+            return;
+        case Geste::fondu:
+            if (image_avant_) Image2.definir_fondu(Image::Fondu{image_avant_, bornes_avant_, a.valeur});
+            return;
+        case Geste::fin_fondu:
+            Image2.definir_fondu(std::nullopt);
+            image_avant_.reset();
+            return;
+        case Geste::tonalite:
+            joue_tonalite(p, 640, 20, 30);
+            return;
+        case Geste::fin_image:
+            if (!pose_rejeu_) image_precedente = image_courante;
+            Label_repertoire.definir_legende(repertoire_de(chemin_pose_));
+            Label_nom_img.definir_legende(nom_de(chemin_pose_));
+            return;
+    }
 }
 
 int Tdiapo::indice_suivant() {
@@ -150,7 +247,7 @@ std::string Tdiapo::prevoir_image_suivante() {
     return catalogue.chemin(p);
 }
 
-bool Tdiapo::montrer_image_suivante() {
+Issue Tdiapo::poser_image_suivante() {
     appliquer_rafraichissement();
     // A picture gone or of a kind this machine cannot decode is passed over at once; a
     // catalogue of nothing else ends the search instead of spinning.
@@ -179,7 +276,7 @@ bool Tdiapo::montrer_image_suivante() {
         }
         Label1.definir_legende(sans_points(legende, ' '));
         if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
-        poser_image(std::move(c));
+        poser_image(std::move(c), image_courante, false);
         // Once the first picture is on screen, not before: it must not wait for the disks.
         // Then again every quarter of an hour, for what the user copies while it runs.
         if (rafraichissement_actif && !rafraichisseur_.en_cours() &&
@@ -188,30 +285,20 @@ bool Tdiapo::montrer_image_suivante() {
             lancer_rafraichissement();
         // Chosen now, decoded while this one shows.
         prevoir_suivante();
-        afficher_effet(image_courante);
-        image_precedente = image_courante;
-        Label_repertoire.definir_legende(repertoire_de(image_courante));
-        Label_nom_img.definir_legende(nom_de(image_courante));
-        return true;
+        return issue_posee_;
     }
-    return false;
+    return Issue::rien;
 }
 
-void Tdiapo::parcourir_historique() {
+bool Tdiapo::parcourir_historique(int pas) {
     const int n = static_cast<int>(historique.lignes.size());
-    if (n == 0) {
-        // Nothing to browse: wait for the next key without spinning.
-        plateforme.attendre_message(50);
-        return;
-    }
-    if (derniere_touche == VK_GAUCHE || derniere_touche == VK_DROITE) {
-        const int pas = derniere_touche == VK_GAUCHE ? -1 : 1;
+    if (n == 0) return false;
+    if (pas) {
         // A picture gone since it was shown is stepped over; with none left that way, the
         // step stays where it was, as at either end.
         int i = historique.indice + pas;
         while (i >= 0 && i < n && !plateforme.fichier_existe(historique.lignes[static_cast<size_t>(i)])) i += pas;
         if (i >= 0 && i < n) historique.indice = i;
-        derniere_touche = -10;
     }
     borne(historique.indice, 0, n - 1);
     Police police = Button_avance.police();
@@ -221,10 +308,8 @@ void Tdiapo::parcourir_historique() {
     image_courante = historique.lignes[static_cast<size_t>(historique.indice)];
     Label5.definir_legende(std::to_string(historique.indice));
     Label13.definir_legende(std::to_string(catalogue.nombre()) + " images");
-    if (image_courante == image_precedente && derniere_touche != -10) {
-        plateforme.attendre_message(50);
-        return;
-    }
+    // Without a step, the picture browsed to is shown only when it is not already there.
+    if (!pas && image_courante == image_precedente) return false;
     std::string legende = " ";
     const int titre = RadioGroup_titre_ecran.indice_element();
     if (titre == 1)
@@ -235,30 +320,17 @@ void Tdiapo::parcourir_historique() {
     Label1.definir_legende(sans_points(legende, ' '));
     Chargement c = obtenir_image(image_courante);
     if (CheckBox_af_an.coche()) afficher_annee_et_filtres();
-    poser_image(std::move(c));
-    afficher_effet(image_courante);
-    image_precedente = image_courante;
-    Label_repertoire.definir_legende(repertoire_de(image_courante));
-    Label_nom_img.definir_legende(nom_de(image_courante));
+    poser_image(std::move(c), image_courante, false);
+    return true;
 }
 
-void Tdiapo::rejouer_historique() {
-    const Drapeau rejeu(rejeu_en_cours);
-    const int n = static_cast<int>(historique.lignes.size());
-    if (historique.indice >= n - 1) return;  // nothing newer to show again
-    const int haut = Panel1.haut();
-    Panel1.definir_haut(hauteur_ecran);
-    plateforme.definir_curseur_ecran(CURSEUR_AUCUN);
-    for (int a = std::max(historique.indice, 0); a < n && !relance_demandee_; ++a) {
-        const std::string chemin = historique.lignes[static_cast<size_t>(a)];
-        if (masquee(chemin) || !montrable(chemin)) continue;  // hidden while paused, or gone
-        Label1.definir_legende(sans_points(chemin, ','));
-        poser_image(obtenir_image(chemin));
-        afficher_effet(chemin);
-        Label_repertoire.definir_legende(repertoire_de(chemin));
-        Label_nom_img.definir_legende(nom_de(chemin));
-    }
-    Panel1.definir_haut(haut);
+Issue Tdiapo::poser_ligne_historique(int ligne) {
+    if (ligne < 0 || ligne >= static_cast<int>(historique.lignes.size())) return Issue::sans_effet;
+    const std::string chemin = historique.lignes[static_cast<size_t>(ligne)];
+    if (masquee(chemin) || !montrable(chemin)) return Issue::sans_effet;  // hidden while paused, or gone
+    Label1.definir_legende(sans_points(chemin, ','));
+    poser_image(obtenir_image(chemin), chemin, true);
+    return issue_posee_;
 }
 
 }  // namespace nocturo

@@ -80,7 +80,6 @@ void Tdiapo::FormCreate() {
     ListBox_passee.definir_visible(false);
     p.definir_curseur_ecran(CURSEUR_AUCUN);
     Label4.definir_visible(false);
-    defilement_actif = true;
     // Before the window shows: the design's placeholders ("année", "options", "Label6") must
     // stand neither over the waiting screen nor over the first pictures.
     Label_an.definir_legende("");
@@ -93,7 +92,6 @@ void Tdiapo::FormCreate() {
     if (forme.sur_afficher) forme.sur_afficher();
     FormActivate();
     sequence_demarrage();
-    rejeu_en_cours = false;
 }
 
 void Tdiapo::sequence_demarrage() {
@@ -174,8 +172,8 @@ void Tdiapo::sequence_demarrage() {
         }
     }
     Panel1.definir_visible(false);
-    defilement_actif = true;
     p.definir_curseur_ecran(CURSEUR_AUCUN);
+    nourrir(evenement(SorteEvenement::demarrer));
     boucle_diaporama();
 }
 

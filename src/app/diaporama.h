@@ -3,6 +3,7 @@
 // controls show them and take the user's changes.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <set>
@@ -24,11 +25,9 @@
 #include "show/prechargement.h"
 #include "show/paquet.h"
 #include "show/selection.h"
+#include "show/spectacle.h"
 
 namespace nocturo {
-
-// Virtual-key codes the window acts on.
-enum : int { VK_ECHAP = 27, VK_ESPACE = 32, VK_SUPPR = 46, VK_GAUCHE = 37, VK_DROITE = 39, VK_Q = 81, VK_F3 = 114 };
 
 inline const std::string TEXTE_PATIENTEZ = "patientez ...   ou   Esc";
 // What follows when the data directory cannot be written.
@@ -151,6 +150,9 @@ public:
     CheckBox CheckBox_voir_liste_300{forme, "CheckBox_voir_liste_300", &Panel3};
     RadioGroup RadioGroup_exclusion{forme, "RadioGroup_exclusion", &Panel3};
     CheckBox CheckBox_grand_menu{forme, "CheckBox_grand_menu", &Panel3};
+    Label Label_fondu{forme, Genre::Label, "Label_fondu", &Panel3};
+    Edit Edit_fondu{forme, "Edit_fondu", &Panel3};
+    CheckBox CheckBox_ecrans_images{forme, "CheckBox_ecrans_images", &Panel3};
 
     // ---- Delay panel ----
     Panel Panel2{forme, Genre::Panel, "Panel2"};
@@ -178,10 +180,10 @@ public:
     // ---- Fields ----
     std::string lettre_mode;
     int derniere_touche = 0;
+    // Set by every key: it cuts a scan short.
     bool touche_appuyee = false;
     bool sauver_en_quittant = false;
     bool reinitialiser_en_quittant = false;
-    bool defilement_actif = false;
     int curseur_normal = 0;
     int largeur_ecran = 0;
     int hauteur_ecran = 0;
@@ -205,7 +207,6 @@ public:
 
     // History and show.
     Historique historique;
-    bool rejeu_en_cours = false;
     std::string image_courante;
     std::string image_precedente;
     std::string resume_filtres;
@@ -284,19 +285,19 @@ public:
     void afficher_annee_et_filtres();
 
     // ---- Show ----
-    // Runs the show; called again while it runs (from a key), it only asks the running
-    // loop to start over, so that no key nests a loop in another.
+    // The frame pump: feeds the show's machine its ticks, paced at the display's refresh
+    // while something moves and by the next timed change otherwise, until the show stops.
+    // Called while it runs (from a key), it returns at once: one pump at a time.
     void boucle_diaporama();
-    void rejouer_historique();
+    // One event for the machine; the gestures it returns are done before the next event.
+    void nourrir(const EvenementSpectacle& e);
+    EvenementSpectacle evenement(SorteEvenement sorte);
+    const EtatSpectacle& spectacle() const { return spectacle_; }
     int indice_suivant();
-    // The picture decoded (or taken from the preload), then put on screen: the captions
-    // that depend on it (its year) are set between the two.
+    // The picture decoded (or taken from the preload), then put into the picture control:
+    // the captions that depend on it (its year) are set between the two.
     Chargement obtenir_image(const std::string& chemin);
-    void poser_image(Chargement c);
-    void afficher_effet(const std::string& chemin);
-    // Waits `ms` in steps of 100 ms, handling messages after each; a new start of the show
-    // cuts it short.
-    void attendre_ms(int ms);
+    void poser_image(Chargement c, const std::string& chemin, bool rejeu);
 
     // ---- Side tools ----
     void copier_vers_album(char lettre);
@@ -326,9 +327,18 @@ public:
     void tic_minuterie() { executer([&] { Timer1Timer(); }); }
 
 private:
-    // False when no picture can be shown now (all gone, or all set aside).
-    bool montrer_image_suivante();
-    void parcourir_historique();
+    void accomplir(const ActionSpectacle& a);
+    // Tells the machine how the picture just put in the control came.
+    void repondre(Issue issue);
+    // The next new picture in the control, with its captions; `rien` when no picture can be
+    // shown now (all gone, or all set aside).
+    Issue poser_image_suivante();
+    // A history line shown again after a pause.
+    Issue poser_ligne_historique(int ligne);
+    // Paused: one step through the history (none for 0); false when nothing was put in the
+    // control.
+    bool parcourir_historique(int pas);
+    ParametresSpectacle parametres_spectacle() const;
     void ajouter_historique(const std::string& chemin);
     // The current-directory list takes the place of the drawn picture while it lasts.
     void etape_fichier_rep_courant();
@@ -341,13 +351,6 @@ private:
     std::string cle_copie(const std::string& chemin) const;
     Chargement charger(const std::string& chemin);
     void placer_image(const Cadre& c);
-    // The effect alone; true when a picture was shown at the show's pace.
-    bool afficher_effet_seul(const std::string& chemin);
-    // The rest of the least time a picture stays, counted from `debut` (steady milliseconds).
-    void attendre_plancher(double debut);
-    // Paused by the user, not replaying the history.
-    bool en_pause() const { return Panel1.visible() && !rejeu_en_cours; }
-    void zoom_lent(int largeur_depart, Taille propre);
     Taille ecran() const { return {largeur_ecran, hauteur_ecran}; }
 
     // What the settings load read: a save writes back only those.
@@ -355,9 +358,18 @@ private:
     bool parametres_lus_ = false;
     bool historique_lu_ = false;
 
-    bool boucle_en_cours_ = false;
-    bool relance_demandee_ = false;
-    bool rejeu_demande_ = false;
+    EtatSpectacle spectacle_;
+    std::deque<EvenementSpectacle> evenements_;
+    bool en_transition_ = false;
+    bool pompe_en_cours_ = false;
+    // The picture last put in the control: how it came, its path, whether it is a history
+    // line shown again.
+    Issue issue_posee_ = Issue::rien;
+    std::string chemin_pose_;
+    bool pose_rejeu_ = false;
+    // The picture on screen before it, kept while it fades out.
+    std::shared_ptr<const ImagePrete> image_avant_;
+    Bornes bornes_avant_;
     // Pictures hidden during this run: out of the catalogue, never replayed; the cache
     // written again at the next save.
     std::vector<std::string> masquees_;
@@ -373,7 +385,6 @@ private:
     void proposer_dossier_images(Racines& r);
     void guider_premier_demarrage();
     bool masquee(const std::string& chemin) const;
-    bool sans_chargeur_ = false;  // the picture just loaded is one no loader takes
     int annee_prise_ = 0;         // of the picture just loaded
 
     // Pictures that cannot be shown in this run yet stay in the catalogue: the kinds this

@@ -28,6 +28,7 @@ void police(Controle& c, const std::string& nom, int hauteur, Couleur couleur) {
     c.definir_police({nom, hauteur, false, couleur});
 }
 
+const char* const INDICE_FONDU = "une image passe à la suivante en fondu, pendant ce temps ; 0 = sans fondu";
 const char* const INDICE_HISTORIQUE_G = "parmis les 300 dernières affichées  [flèche Gauche]";
 const char* const INDICE_HISTORIQUE_D = "parmis les 300 dernières affichées  [flèche Droite]";
 const char* const INDICE_VISUALISEUR =
@@ -192,6 +193,10 @@ void Tdiapo::construire_controles() {
     radio(RadioGroup_exclusion, 344, 47, 185, 89, "Exclusion répertoire(s)",
           {"++  ou  §  dans le nom = exclus", "indifférent", "que ceux contenant  ++  ou  § "});
     poser(CheckBox_grand_menu, 349, 141, 133, 17, "grand menu constant");
+    poser(Label_fondu, 150, 76, 122, 13, "fondu enchaîné (ms)", INDICE_FONDU);
+    poser(Edit_fondu, 277, 73, 54, 21, "", INDICE_FONDU);
+    poser(CheckBox_ecrans_images, 150, 100, 190, 17, "écrans secondaires : images",
+          "décoché : les autres écrans restent noirs");
 
     // Delay panel.
     poser(Panel2, 767, 440, 252, 169, " ");

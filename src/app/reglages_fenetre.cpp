@@ -56,6 +56,8 @@ Controle& Tdiapo::controle_reglage(const CleReglage& cle) {
         {"CheckBox_af_an.Checked", &CheckBox_af_an},
         {"CheckBox_fic_exclusion.Checked", &CheckBox_fic_exclusion},
         {"CheckBox_grand_menu.Checked", &CheckBox_grand_menu},
+        {"fondu_enchaine_ms", &Edit_fondu},
+        {"CheckBox_ecrans_images.Checked", &CheckBox_ecrans_images},
     };
     for (const auto& [nom, controle] : liens)
         if (std::string_view(nom) == cle.nom) return *controle;
@@ -84,12 +86,12 @@ void Tdiapo::montrer_reglage(const CleReglage& cle, const std::string& texte) {
 }
 
 void Tdiapo::montrer_reglages(const Reglages& r) {
-    for (const CleReglage& cle : cles_reglages()) montrer_reglage(cle, texte_cle(cle, r));
+    for (const CleReglage& cle : toutes_cles_reglages()) montrer_reglage(cle, texte_cle(cle, r));
 }
 
 void Tdiapo::relire_reglages() {
     // Key by key: a malformed integer stops here, the keys before it already read.
-    for (const CleReglage& cle : cles_reglages()) {
+    for (const CleReglage& cle : toutes_cles_reglages()) {
         Controle& c = controle_reglage(cle);
         switch (cle.sorte) {
             case SorteCle::label:
@@ -144,21 +146,26 @@ void Tdiapo::charger_parametres() {
 
     racines_lues_ = true;
 
-    LignesParametres parametres;
-    param_charger(p, parametres, FICHIER_PARAMETRES);
     // A bad value costs that value only: its key takes its default, the load goes on.
     std::string erreurs;
-    for (const CleReglage& cle : cles_reglages()) {
-        std::string texte;
-        try {
-            texte = lire_cle(parametres, cle, reglages);
-        } catch (const ErreurConversion& e) {
-            erreurs += (erreurs.empty() ? "" : "\n") + std::string(e.what());
-            texte = lire_cle({}, cle, reglages);
+    const auto lire = [&](const std::string& fichier, const std::vector<CleReglage>& cles) {
+        LignesParametres parametres;
+        param_charger(p, parametres, fichier);
+        for (const CleReglage& cle : cles) {
+            std::string texte;
+            try {
+                texte = lire_cle(parametres, cle, reglages);
+            } catch (const ErreurConversion& e) {
+                erreurs += (erreurs.empty() ? "" : "\n") + std::string(e.what());
+                texte = lire_cle({}, cle, reglages);
+            }
+            montrer_reglage(cle, texte);
+            if (cle.booleen == &Reglages::affiche_annee) Label_an.definir_visible(CheckBox_af_an.coche());
         }
-        montrer_reglage(cle, texte);
-        if (cle.booleen == &Reglages::affiche_annee) Label_an.definir_visible(CheckBox_af_an.coche());
-    }
+    };
+    lire(FICHIER_PARAMETRES, cles_reglages());
+    // A data directory of an older version has none: its defaults.
+    lire(FICHIER_PARAMETRES_PLUS, cles_reglages_plus());
     parametres_lus_ = true;
     if (!erreurs.empty()) p.message(erreurs);
 
@@ -204,7 +211,10 @@ void Tdiapo::sauver_parametres() {
         // A list the load never read is not written over what the files hold.
         if (racines_lues_) ecrire_racines(p, racines());
         relire_reglages();
-        if (parametres_lus_) ecrire_lignes(p, FICHIER_PARAMETRES, ecrire_reglages(reglages));
+        if (parametres_lus_) {
+            ecrire_lignes(p, FICHIER_PARAMETRES, ecrire_reglages(reglages));
+            ecrire_lignes(p, FICHIER_PARAMETRES_PLUS, ecrire_reglages_plus(reglages));
+        }
         if (reinitialiser_en_quittant)
             p.supprimer_fichier(FICHIER_REP_COURANT);
         else if (historique_lu_)

@@ -13,6 +13,8 @@ inline const std::string FICHIER_CACHE_IMAGES = "C:\\Nocturo\\toutes_img._nf";
 inline const std::string FICHIER_HISTORIQUE = "C:\\nocturo\\img_affichees.lst";
 inline const std::string FICHIER_REP_COURANT = "C:\\nocturo\\image_rep_crt.txt";
 inline const std::string FICHIER_PARAMETRES = "C:\\nocturo\\nocturo_var.prm";
+// The settings that came after the 37, in the same "name = value" lines.
+inline const std::string FICHIER_PARAMETRES_PLUS = "C:\\nocturo\\nocturo_plus.prm";
 inline const std::string FICHIER_REPERTOIRES = "C:\\nocturo\\nocturo.rep";
 inline const std::string FICHIER_COCHES = "C:\\nocturo\\nocturo.repflag";
 inline const std::string FICHIER_EXCLUSIONS = "C:\\Nocturo\\Nocturo_exclusion.txt";
@@ -21,8 +23,8 @@ inline const std::string FICHIER_PAQUET = "C:\\Nocturo\\nocturo_paquet.txt";
 
 // The files the program writes with the safe writer.
 inline const std::vector<std::string> FICHIERS_ECRITS_SUR = {
-    FICHIER_REPERTOIRES, FICHIER_COCHES,    FICHIER_PARAMETRES,
-    FICHIER_HISTORIQUE,  FICHIER_CACHE_REP, FICHIER_CACHE_IMAGES, FICHIER_PAQUET, FICHIER_EXCLUSIONS,
+    FICHIER_REPERTOIRES, FICHIER_COCHES,    FICHIER_PARAMETRES,   FICHIER_PARAMETRES_PLUS,
+    FICHIER_HISTORIQUE,  FICHIER_CACHE_REP, FICHIER_CACHE_IMAGES, FICHIER_PAQUET,          FICHIER_EXCLUSIONS,
 };
 
 }  // namespace nocturo

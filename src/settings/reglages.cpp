@@ -53,8 +53,14 @@ void appliquer(const CleReglage& cle, const std::string& valeur, Reglages& r) {
 
 Reglages depuis(const char* CleReglage::*colonne) {
     Reglages r;
-    for (const CleReglage& cle : cles_reglages()) appliquer(cle, cle.*colonne, r);
+    for (const CleReglage& cle : toutes_cles_reglages()) appliquer(cle, cle.*colonne, r);
     return r;
+}
+
+LignesParametres ecrire(const std::vector<CleReglage>& cles, const Reglages& r) {
+    LignesParametres lignes;
+    for (const CleReglage& cle : cles) param_ajout_texte(lignes, cle.nom, texte_cle(cle, r));
+    return lignes;
 }
 
 }  // namespace
@@ -109,6 +115,25 @@ const std::vector<CleReglage>& cles_reglages() {
     return cles;
 }
 
+const std::vector<CleReglage>& cles_reglages_plus() {
+    using R = Reglages;
+    static const std::vector<CleReglage> cles = {
+        // Up to ten seconds; 0 cuts from one picture to the next.
+        entier("fondu_enchaine_ms", &R::fondu_ms, "600", "600", 0, 10000),
+        booleen("CheckBox_ecrans_images.Checked", &R::ecrans_images, "true"),
+    };
+    return cles;
+}
+
+const std::vector<CleReglage>& toutes_cles_reglages() {
+    static const std::vector<CleReglage> cles = [] {
+        std::vector<CleReglage> v = cles_reglages();
+        v.insert(v.end(), cles_reglages_plus().begin(), cles_reglages_plus().end());
+        return v;
+    }();
+    return cles;
+}
+
 Reglages reglages_par_defaut() { return depuis(&CleReglage::defaut); }
 
 Reglages reglages_de_forme() { return depuis(&CleReglage::defaut_forme); }
@@ -149,10 +174,8 @@ std::string texte_cle(const CleReglage& cle, const Reglages& r) {
     return {};
 }
 
-LignesParametres ecrire_reglages(const Reglages& r) {
-    LignesParametres lignes;
-    for (const CleReglage& cle : cles_reglages()) param_ajout_texte(lignes, cle.nom, texte_cle(cle, r));
-    return lignes;
-}
+LignesParametres ecrire_reglages(const Reglages& r) { return ecrire(cles_reglages(), r); }
+
+LignesParametres ecrire_reglages_plus(const Reglages& r) { return ecrire(cles_reglages_plus(), r); }
 
 }  // namespace nocturo

@@ -1,6 +1,6 @@
-// The 37 settings of the parameter file as one typed value, and the one table that gives,
-// for each, its file key, its default when the file has none and its value in the window's
-// design. Reading and writing walk that table.
+// The settings as one typed value, and the one table that gives, for each, its file key,
+// its default when the file has none and its value in the window's design: the 37 of the
+// parameter file, then those of the file beside it. Reading and writing walk that table.
 #pragma once
 #include <climits>
 #include <string>
@@ -31,6 +31,10 @@ struct Reglages {
     bool affiche_annee = false;
     bool fichier_exclusion = false;
     bool grand_menu = false;
+    // Beyond the 37, in a file of their own: the crossfade (ms, 0 cuts) and what the other
+    // monitors show (pictures, or black).
+    int fondu_ms = 0;
+    bool ecrans_images = false;
 
     bool operator==(const Reglages&) const = default;
 };
@@ -51,6 +55,10 @@ struct CleReglage {
 
 // The 37 keys in file order.
 const std::vector<CleReglage>& cles_reglages();
+// The keys of the second file, which the 37-line file never holds.
+const std::vector<CleReglage>& cles_reglages_plus();
+// Both, as the window binds them to its controls.
+const std::vector<CleReglage>& toutes_cles_reglages();
 
 // Every key at its default, as a load of no file gives.
 Reglages reglages_par_defaut();
@@ -61,8 +69,8 @@ Reglages reglages_de_forme();
 // absent), or the bounded number when the stored one lay outside the key's range. A
 // malformed integer or index throws ErreurConversion and leaves `r` alone.
 std::string lire_cle(const LignesParametres& lignes, const CleReglage& cle, Reglages& r);
-// Every key; a malformed one takes its default, and its conversion message is added to
-// `erreurs` when given.
+// Every key of the 37; a malformed one takes its default, and its conversion message is
+// added to `erreurs` when given. The keys of the second file keep their defaults.
 Reglages lire_reglages(const LignesParametres& lignes, std::vector<std::string>* erreurs = nullptr);
 // An integer key's value brought into its range.
 int borner(const CleReglage& cle, int valeur);
@@ -70,5 +78,7 @@ int borner(const CleReglage& cle, int valeur);
 std::string texte_cle(const CleReglage& cle, const Reglages& r);
 // The 37 lines of the parameter file.
 LignesParametres ecrire_reglages(const Reglages& r);
+// The lines of the second file.
+LignesParametres ecrire_reglages_plus(const Reglages& r);
 
 }  // namespace nocturo

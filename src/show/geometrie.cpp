@@ -54,7 +54,9 @@ Cadre cadre_zoom(Taille e, Taille i, int largeur, int haut) {
     c.largeur = largeur;
     c.hauteur = static_cast<int>((int64_t{largeur} * i.hauteur + 1) / i.largeur);
     c.gauche = (e.largeur - c.largeur) / 2;
-    c.haut = (e.hauteur - c.hauteur) / 2 * (100 - haut) / 100;
+    // `haut` places what passes the screen; a picture still lower than the screen (a
+    // panorama) stays centred, as its fit left it, rather than jump to the top.
+    c.haut = c.hauteur <= e.hauteur ? (e.hauteur - c.hauteur) / 2 : (e.hauteur - c.hauteur) / 2 * (100 - haut) / 100;
     return c;
 }
 

@@ -17,7 +17,8 @@ Cadre cadre_ajuste(Taille ecran, Taille image);
 // The screen filled, the overflow cut off; `haut` (0 to 100) lifts a picture taller than
 // the screen from centred (0) to its top edge at the top of the screen (100).
 Cadre cadre_rempli(Taille ecran, Taille image, int haut);
-// A zoom step: the width given, the height in proportion, placed as the fill is.
+// A zoom step: the width given, the height in proportion, placed as the fill is once it
+// is taller than the screen, centred until then.
 Cadre cadre_zoom(Taille ecran, Taille image, int largeur, int haut);
 
 // The zoom's width after step i: w0 plus (cible - w0) / pas * i rounded to nearest, an

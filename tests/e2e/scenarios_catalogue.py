@@ -59,8 +59,13 @@ def cache_catalogue(banc):
         nw.verifier(fichier.exists(), f"{fichier.name} absent après le premier démarrage")
     nw.verifier(sorted(lire_catalogue(banc)) == attendus(ARBRE), f"catalogue {lire_catalogue(banc)}")
 
-    # A later start reads the cache and walks nothing: a new picture stays unseen.
+    # A later start reads the cache and walks nothing before its first picture: a new
+    # picture stays unseen. The walk beside the show brings it in at the next picture, which
+    # a long first hold keeps away.
     nw.creer_images(banc.wine.c("photos_e2e"), {"2014-10-05 Avignon": [("IMG_0003.JPG", "xc:purple")]})
+    prm = banc.wine.c("nocturo", "nocturo_var.prm")
+    lignes = nw.lire_lignes(prm) if prm.exists() else []
+    nw.ecrire_lignes(prm, [l for l in lignes if not l.startswith("dt0_a ")] + ["dt0_a = 600000"])
     avant = [empreinte(f) for f in fichiers_cache(banc)]
     banc.lancer()
     attendre_diaporama(banc, "depuis_le_cache")

@@ -41,6 +41,10 @@ def une_image_puis_echap(banc, etiquette, delai=90):
             nw.attendre_que(lambda: not banc.wine.fenetres(nom="^Nocturo$"), 10, quoi="la fermeture de la boîte")
             continue
         vue = couleur_au_centre(banc.wine.capturer(fichier))
+        # A box that came up while the screen was taken is not a picture.
+        if vue is not None and banc.wine.fenetres(nom="^Nocturo$"):
+            vue = None
+            continue
         time.sleep(0.3)
     nw.verifier(vue is not None, "aucune image à l'écran")
     print(f"{boites} boîte(s) avant la première image")
@@ -153,6 +157,8 @@ def durees_nulles(banc):
                      ["Rdg1.ItemIndex = 0", "RadioGroup_titre_ecran.ItemIndex = 2"] +
                      [f"{d} = 0" for d in ("dt0_a", "dt1_a", "dt2_a", "dt2_b", "dt3_a", "dt3_b", "dt4_a", "dt4_b",
                                             "dt5_a", "dt5_b")])
+    # The pace alone: a fade is frames at every refresh, which is what it costs.
+    nw.ecrire_lignes(banc.wine.c("nocturo", "nocturo_plus.prm"), ["fondu_enchaine_ms = 0"])
     processus = banc.lancer()
     nw.attendre_que(lambda: couleur_au_centre(banc.wine.capturer(banc.captures / f"{banc.nom}_debut.png")), 60,
                     quoi="une image")

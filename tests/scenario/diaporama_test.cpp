@@ -391,7 +391,7 @@ TEST_F(Diaporama, DixMilleFlechesEtEspacesNeCreusentPasLaPile) {
     EXPECT_LT(plus_haut - plus_bas, 64u * 1024u);
     // The show is still sound: paused, one step back from the newest picture.
     EXPECT_TRUE(d.Panel1.visible());
-    EXPECT_FALSE(d.defilement_actif);
+    EXPECT_FALSE(defile(d.spectacle()));
     EXPECT_EQ(d.historique.indice, static_cast<int>(d.historique.lignes.size()) - 2);
     for (const std::string& p : d.historique.lignes) EXPECT_EQ(p.rfind(PHOTOS, 0), 0u) << p;
 }
@@ -425,7 +425,7 @@ TEST_F(Diaporama, LAnneeEstCelleDeLaPriseDeVueQuandLeRepertoireNeLaDitPas) {
              {"C:\\Photos\\vacances\\sans date.jpg", "2026"},
              {"C:\\Photos\\vacances\\date vide.jpg", "2026"}}) {
         d.image_courante = chemin;
-        d.poser_image(d.obtenir_image(chemin));
+        d.poser_image(d.obtenir_image(chemin), chemin, false);
         d.afficher_annee_et_filtres();
         EXPECT_EQ(d.Label_an.legende(), attendue) << chemin;
     }

@@ -76,8 +76,12 @@ TEST_F(Disparues, UnRepertoireEffacePartTout) {
     m.action_a(1500, [this] { m.supprimer_arbre("C:\\Photos\\Noël 2019"); });
     int vues_apres = 0;
     m.touche_a(8000, TOUCHE_A);
+    // A picture put on screen, not the frames of its fade.
+    const ImagePrete* montree = nullptr;
     d.forme.sur_modification = [&](Controle* c) {
-        if (c == &d.Image2 && m.ms > 1600 && d.image_courante.find("Noël") != std::string::npos) ++vues_apres;
+        if (c != &d.Image2 || d.Image2.image().get() == montree) return;
+        montree = d.Image2.image().get();
+        if (m.ms > 1600 && d.image_courante.find("Noël") != std::string::npos) ++vues_apres;
     };
     ASSERT_EQ(s.demarrer(), std::nullopt);
     EXPECT_EQ(vues_apres, 0);
