@@ -450,3 +450,124 @@ TEST_F(Diaporama, ParGroupesAuHasardChaqueImageUneFoisParCycle) {
 
 }  // namespace
 }  // namespace nocturo::test
+
+namespace nocturo::test {
+namespace {
+
+// The fade's frames as the picture control saw them: when, how far, from which picture to
+// which.
+struct Trame {
+    double ms;
+    int opacite;
+    const ImagePrete* avant;
+    const ImagePrete* apres;
+};
+
+class Fondu : public Diaporama {
+protected:
+    void suivre() {
+        d.forme.sur_modification = [this, vues = d.forme.sur_modification](Controle* c) {
+            vues(c);
+            if (c != &d.Image2) return;
+            if (const Image::Fondu* f = d.Image2.fondu())
+                trames.push_back({m.ms, f->opacite, f->image.get(), d.Image2.image().get()});
+            else if (!trames.empty() && trames.back().opacite >= 0)
+                trames.push_back({m.ms, -1, nullptr, d.Image2.image().get()});  // the end of a fade
+        };
+    }
+    std::vector<Trame> trames;
+};
+
+TEST_F(Fondu, UneImageArriveEnFonduSurLaPrecedenteAChaqueRafraichissement) {
+    // The settings a new user gets: 0.6 s, paced at the display's refresh, from the copies
+    // already in memory.
+    preparer(3, {"dt0_a = 2000"});
+    suivre();
+    m.touche_a(4500, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    ASSERT_FALSE(trames.empty());
+    const size_t decodes_avant = m.liste_decodages().size();
+    // The first fade: from the first picture to the second, opacity rising to its end.
+    std::vector<Trame> premier;
+    for (const Trame& t : trames) {
+        if (t.opacite < 0) break;
+        premier.push_back(t);
+    }
+    ASSERT_GE(premier.size(), 30u);
+    EXPECT_LE(premier.size(), 40u);  // 36 refreshes in 0.6 s
+    EXPECT_EQ(premier.front().opacite, 0);
+    EXPECT_GT(premier.back().opacite, 240);
+    for (size_t i = 1; i < premier.size(); ++i) {
+        EXPECT_GE(premier[i].opacite, premier[i - 1].opacite) << i;
+        EXPECT_EQ(premier[i].avant, premier[0].avant);
+        EXPECT_NE(premier[i].avant, premier[i].apres);
+    }
+    EXPECT_NEAR(premier.back().ms - premier.front().ms, 600, 40);
+    EXPECT_EQ(m.liste_decodages().size(), decodes_avant);
+    // The pace is the user's: the second picture came 2 s after the first, fade included.
+    ASSERT_GE(vues.size(), 2u);
+    EXPECT_NEAR(vues[1].ms - vues[0].ms, 2000, 60);
+    EXPECT_EQ(d.Image2.fondu(), nullptr);
+}
+
+TEST_F(Fondu, UneToucheEnCoursDeFonduAgitToutDeSuite) {
+    const struct {
+        const char* quoi;
+        int touche;
+    } cas[] = {{"fleche : l'image suivante", VK_DROITE}, {"Espace : la pause", VK_ESPACE}};
+    for (const auto& c : cas) {
+        Scenario s2;
+        Tdiapo& d2 = *s2.diapo;
+        PlateformeSimulee& m2 = s2.machine;
+        for (int i = 0; i < 3; ++i) {
+            m2.creer_fichier(photo(i), jpeg_simule(400, 300, 0, 0x102030 + static_cast<uint32_t>(i)));
+        }
+        Catalogue cat;
+        for (int i = 0; i < 3; ++i) cat.ajouter(PHOTOS, "p" + std::to_string(i) + ".jpg");
+        m2.creer_fichier(FICHIER_REPERTOIRES, PHOTOS + "\r\n");
+        m2.creer_fichier(FICHIER_HISTORIQUE, photo(0) + "\r\n");
+        ecrire_lignes(m2, FICHIER_PARAMETRES, {"CheckBox_rnd.Checked = false", "indice_non_aleatoire = 2"});
+        ecrire_cache(cat, m2);
+        bool vu = false;
+        // Half way through the first fade (the second picture comes at 1 s).
+        m2.action_a(1300, [&] {
+            const Image::Fondu* f = d2.Image2.fondu();
+            ASSERT_NE(f, nullptr) << c.quoi;
+            ASSERT_GT(f->opacite, 60) << c.quoi;
+            const ImagePrete* arrivant = d2.Image2.image().get();
+            const std::string image = d2.image_courante;
+            d2.touche_relachee(c.touche);
+            vu = true;
+            f = d2.Image2.fondu();
+            if (c.touche == VK_ESPACE) {
+                // The picture that was coming is there whole, the panel over it.
+                EXPECT_EQ(f, nullptr) << c.quoi;
+                EXPECT_EQ(d2.Image2.image().get(), arrivant) << c.quoi;
+                EXPECT_TRUE(d2.Panel1.visible()) << c.quoi;
+                EXPECT_EQ(d2.image_courante, image) << c.quoi;
+            } else {
+                // The next picture at once, fading in over the one that had come.
+                ASSERT_NE(f, nullptr) << c.quoi;
+                EXPECT_EQ(f->image.get(), arrivant) << c.quoi;
+                EXPECT_EQ(f->opacite, 0) << c.quoi;
+                EXPECT_NE(d2.image_courante, image) << c.quoi;
+            }
+        });
+        m2.touche_a(3000, VK_ECHAP);
+        EXPECT_EQ(s2.demarrer(), 1) << c.quoi;
+        EXPECT_TRUE(vu) << c.quoi;
+    }
+}
+
+TEST_F(Fondu, AZeroLImageSuivanteArriveSansFondu) {
+    preparer(3, {"dt0_a = 1000"});
+    m.creer_texte(FICHIER_PARAMETRES_PLUS, "fondu_enchaine_ms = 0\r\n");
+    suivre();
+    m.touche_a(3500, TOUCHE_A);
+    ASSERT_EQ(s.demarrer(), std::nullopt);
+    EXPECT_GE(vues.size(), 3u);
+    EXPECT_TRUE(trames.empty());
+}
+
+}  // namespace
+}  // namespace nocturo::test
