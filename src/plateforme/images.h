@@ -4,24 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "plateforme/valeurs.h"
 
 namespace nocturo {
-
-struct Taille {
-    int largeur = 0;
-    int hauteur = 0;
-    bool operator==(const Taille&) const = default;
-};
-
-// 32-bit pixels in memory order blue, green, red, then a byte that means nothing; rows top
-// down, without padding.
-struct Pixels {
-    int largeur = 0;
-    int hauteur = 0;
-    std::vector<uint32_t> bgra;
-    bool vide() const { return largeur <= 0 || hauteur <= 0; }
-};
 
 // The kinds of picture the program loads; all but metafiles go through the system's imaging
 // component, which may lack a codec for some of them (WebP, HEIF, AVIF come with extensions).

@@ -16,7 +16,6 @@
 
 #include "plateforme/win32/dessin_image.h"
 #include "plateforme/win32/garde.h"
-#include "plateforme/win32/modes.h"
 #include "plateforme/win32/poignees.h"
 
 namespace nocturo::win32 {
@@ -214,9 +213,9 @@ HWND creer_apercu(HWND hote, Fichiers& fichiers, Images& images, int intervalle_
                            GetModuleHandleW(nullptr), &etat);
 }
 
-int lancer_apercu(uint64_t parent, Plateforme& p) {
+int lancer_apercu(uint64_t parent, Fichiers& fichiers, Images& images) {
     const HWND hote = reinterpret_cast<HWND>(static_cast<uintptr_t>(parent));
-    if (!parent || !IsWindow(hote) || !creer_apercu(hote, p, p)) return 0;
+    if (!parent || !IsWindow(hote) || !creer_apercu(hote, fichiers, images)) return 0;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -1,15 +1,16 @@
-// Entry point: reads the mode from the command line and runs it.
-#include "plateforme/win32/win32.h"
+// Entry point: the system's libraries started, the command line in UTF-8, then the program.
+// The core's headers come before the system's: its names would meet the system's macros.
+#include "plateforme/programme.h"
+#include "plateforme/win32/fenetres_win32.h"
 #include <commctrl.h>
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <exception>
 #include <string>
 #include <vector>
 
-#include "app/entree.h"
 #include "plateforme/win32/garde.h"
-#include "plateforme/win32/modes.h"
 #include "plateforme/win32/texte_win32.h"
 
 namespace {
@@ -27,7 +28,6 @@ std::vector<std::string> arguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    using namespace nocturo;
     using namespace nocturo::win32;
     // The folder chooser's new look needs OLE on this thread.
     OleInitialize(nullptr);
@@ -37,18 +37,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     static PlateformeWin32 p;
     int code = 0;
     try {
-        const Lancement l = analyser_ligne_commande(arguments());
-        switch (l.mode) {
-        case Mode::diaporama:
-            code = lancer_diaporama(l, p);
-            break;
-        case Mode::parametres:
-            code = lancer_parametres(p);
-            break;
-        case Mode::apercu:
-            code = lancer_apercu(l.fenetre_apercu, p);
-            break;
-        }
+        FenetresWin32 fenetres(p);
+        code = nocturo::programme(arguments(), p, fenetres);
     } catch (const std::exception& e) {
         // A window that could not be made: say so rather than vanish.
         montrer_erreur(nullptr, e.what());
