@@ -3,10 +3,14 @@
 // control lies inside its panel and every panel on the screen, and no two controls of a
 // panel overlap (a frame holds the controls laid over it). A caption is whole when the
 // control, drawn by itself at its size, shows as many pixels of it as the text has when
-// written alone with nothing to clip it. The scale arithmetic is also checked on its own.
-// One line a case; the exit code is 1 when any case differs. The lines "panneau" say where the
-// panels of each arrangement lie and the line "bouton" where the button that brings up the
-// next one is, for the end-to-end scenario that looks for them in the program's own window.
+// written alone with nothing to clip it. The same again once the window is told it is on a
+// monitor of another resolution, and for the control panel dragged off into its floating
+// window and moved to such a monitor (Wine shows one monitor: the system's message is sent by
+// hand). The scale arithmetic, several monitors at several resolutions included, is also
+// checked on its own. One line a case; the exit code is 1 when any case differs. The lines
+// "panneau" say where the panels of each arrangement lie and the line "bouton" where the
+// button that brings up the next one is, for the end-to-end scenario that looks for them in
+// the program's own window (at the system's resolution only).
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -252,7 +256,8 @@ int pixels_du_texte(HFONT police, const std::wstring& texte) {
     SetTextColor(mem.get(), GetSysColor(COLOR_BTNTEXT));
     SetBkMode(mem.get(), TRANSPARENT);
     RECT ligne{2 * t.cy, t.cy, largeur, hauteur};
-    DrawTextW(mem.get(), texte.c_str(), static_cast<int>(texte.size()), &ligne, DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+    DrawTextW(mem.get(), texte.c_str(), static_cast<int>(texte.size()), &ligne,
+              DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
     GdiFlush();
     const auto* p = static_cast<const uint32_t*>(bits);
     int n = 0;
@@ -299,7 +304,8 @@ std::string legende_coupee(HWND h) {
     if (lstrcmpiW(classe.c_str(), L"Static") == 0 && (style & SS_TYPEMASK) == SS_ETCHEDFRAME) return {};
     // The control's own drawing at its size, less what it draws without a caption (the box of
     // a check box, the dot of a radio button), against the caption whole.
-    const int vus = pixels_de_legende(classe, style, police, texte, l, ha) - pixels_de_legende(classe, style, police, L"", l, ha);
+    const int vus = pixels_de_legende(classe, style, police, texte, l, ha) -
+                    pixels_de_legende(classe, style, police, L"", l, ha);
     const int entiers = pixels_du_texte(police, texte);
     if (vus >= entiers && entiers > 0) return {};
     return std::to_string(vus) + " pixels du texte sur " + std::to_string(entiers) + " dans " + std::to_string(l) +
@@ -540,7 +546,8 @@ void essayer_panneaux() {
     OffsetRect(&proposee, 20 - proposee.left, 100 - proposee.top);
     changer_resolution(flottante, autre, proposee);
     const double e = f.echelle_de(d.Panel1);
-    const double maximale = echelle_maximale(largeur, hauteur, d.Panel1.largeur() + LARGEUR_POIGNEE, d.Panel1.hauteur());
+    const double maximale =
+        echelle_maximale(largeur, hauteur, d.Panel1.largeur() + LARGEUR_POIGNEE, d.Panel1.hauteur());
     ligne(entre(e, echelle_panneaux(autre, maximale), maximale) && e != f.echelle() && f.echelle() == echelle_avant,
           a_autre + "le panneau flottant a l'echelle de son ecran, la fenetre a la sienne",
           std::to_string(e) + " et " + std::to_string(f.echelle()));

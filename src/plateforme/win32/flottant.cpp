@@ -183,8 +183,8 @@ void FenetreForme::faire_flotter(Natif& n, POINT coin) {
     }
     const RECT d = rect_dessin(*n.c);
     const SIZE client{d.right - d.left, d.bottom - d.top};
-    const RECT r =
-        garder_dans(rect_autour(coin, client, cadre_fenetre(STYLE_FLOTTANT, STYLE_EX_FLOTTANT, mise_de(n.c).dpi)), zone);
+    const RECT cadre = cadre_fenetre(STYLE_FLOTTANT, STYLE_EX_FLOTTANT, mise_de(n.c).dpi);
+    const RECT r = garder_dans(rect_autour(coin, client, cadre), zone);
     // Owned by the slideshow window, so always above it.
     const HWND f = CreateWindowExW(STYLE_EX_FLOTTANT, CLASSE_FLOTTANT, large(legende_).c_str(), STYLE_FLOTTANT, r.left,
                                    r.top, r.right - r.left, r.bottom - r.top, h_, nullptr, GetModuleHandleW(nullptr),

@@ -57,7 +57,8 @@ bool FenetreForme::notification(UINT m, WPARAM wp, LPARAM lp, LRESULT& r) {
         auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         auto it = par_id_.find(mi->CtlID);
         if (mi->CtlType != ODT_LISTBOX || it == par_id_.end()) return false;
-        mi->itemHeight = static_cast<UINT>(pixels_ligne(*natifs_[it->second].c, mise_de(natifs_[it->second].c).echelle));
+        const Controle* c = natifs_[it->second].c;
+        mi->itemHeight = static_cast<UINT>(pixels_ligne(*c, mise_de(c).echelle));
         r = TRUE;
         return true;
     }
