@@ -1,4 +1,4 @@
-"""The control panels under Wine: whole and apart at 96 and 144 points per inch, and where the
+"""The control panels under Wine: whole and apart at 96, 120 and 144 points per inch, and where the
 checker measured them in the program's own window; the control panel dragged off by its grip
 into a floating window, used there, and back in its place at the next Space."""
 import contextlib
@@ -69,27 +69,29 @@ def premier_plan(banc):
 
 
 @scenario
-def panneaux_a_96_et_144_points_par_pouce(banc):
-    executer(banc, "panneaux_test.exe")
-    with resolution(banc, 144):
-        lignes = executer(banc, "panneaux_test.exe")
-        echelle = next((l for l in lignes if l.startswith("echelle")), "")
-        nw.verifier(echelle.endswith("dpi 144"), f"le contrôleur n'a pas vu 144 points par pouce : {echelle!r}")
-        # The program's window at 144: each arrangement brought up by the button the checker
-        # found, its panels where the checker measured them.
-        premier_plan(banc)
-        banc.touche("space")
-        for d in dispositions(lignes):
-            # Panels in their grey (less their white lists and edits), the picture above them.
-            def montres(c):
-                return all(part_de_face(c, x, y, l, h) > 0.3 and part_de_face(c, x, y - 4, l, 3) < 0.2
-                           for x, y, l, h in d["panneaux"].values())
-            banc.attendre_ecran(montres, 10, d["nom"].replace(" ", "_"),
-                                f"{d['nom']} : les panneaux aux places mesurées {d['panneaux']}")
-            if d["bouton"]:
-                banc.wine.cliquer(*centre(d["bouton"]))
-    banc.touche("Escape")
-    banc.attendre_fin(30, 1)
+def panneaux_a_96_120_et_144_points_par_pouce(banc):
+    for dpi in (96, 120, 144):
+        with resolution(banc, dpi):
+            lignes = executer(banc, "panneaux_test.exe")
+            echelle = next((l for l in lignes if l.startswith("echelle")), "")
+            nw.verifier(echelle.endswith(f"dpi {dpi}"),
+                        f"le contrôleur n'a pas vu {dpi} points par pouce : {echelle!r}")
+            # The program's window: each arrangement brought up by the button the checker
+            # found, its panels where the checker measured them (the shots, one for each,
+            # show the captions as the user sees them).
+            premier_plan(banc)
+            banc.touche("space")
+            for d in dispositions(lignes):
+                # Panels in their grey (less their white lists and edits), the picture above them.
+                def montres(c):
+                    return all(part_de_face(c, x, y, l, h) > 0.3 and part_de_face(c, x, y - 4, l, 3) < 0.2
+                               for x, y, l, h in d["panneaux"].values())
+                banc.attendre_ecran(montres, 10, f"{dpi}_" + d["nom"].replace(" ", "_"),
+                                    f"{dpi} : {d['nom']} : les panneaux aux places mesurées {d['panneaux']}")
+                if d["bouton"]:
+                    banc.wine.cliquer(*centre(d["bouton"]))
+            banc.touche("Escape")
+            banc.attendre_fin(30, 1)
 
 
 def flottante(banc):

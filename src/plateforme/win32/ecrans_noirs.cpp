@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/garde.h"
 
 namespace nocturo::win32 {
@@ -16,6 +17,16 @@ LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp) {
             case WM_SETCURSOR:
                 SetCursor(nullptr);  // no cursor over the black, as over the show
                 return TRUE;
+            case WM_DPICHANGED: {
+                // Its monitor whole, in its real pixels, at any resolution: not the suggestion,
+                // which scales the window.
+                RECT r;
+                GetWindowRect(h, &r);
+                const RECT m = moniteur_de(r);
+                SetWindowPos(h, nullptr, m.left, m.top, m.right - m.left, m.bottom - m.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                return 0;
+            }
             case WM_ERASEBKGND: {
                 RECT r;
                 GetClientRect(h, &r);

@@ -59,9 +59,9 @@ FenetreForme::FenetreForme(Forme& forme, StyleFenetre style, Rappels rappels, co
                     b.largeur, b.hauteur, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!h_) throw std::runtime_error("Impossible de créer la fenêtre (erreur " + std::to_string(GetLastError()) + ")");
     bornes_ = b;
-    calculer_echelle();
+    calculer_echelle(dpi_fenetre(h_));
     if (style_ == StyleFenetre::dialogue) {
-        const RECT r = rect_en_pixels(b.gauche, b.haut, b.largeur, b.hauteur, echelle_);
+        const RECT r = rect_en_pixels(b.gauche, b.haut, b.largeur, b.hauteur, mise_.echelle);
         SetWindowPos(h_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -191,6 +191,9 @@ LRESULT FenetreForme::traiter(UINT m, WPARAM wp, LPARAM lp) {
             return TRUE;
         }
         break;
+    case WM_DPICHANGED:
+        changer_dpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return 0;
     case WM_DESTROY:
         detruite_ = true;
         PostQuitMessage(0);
@@ -223,7 +226,7 @@ void FenetreForme::synchroniser() {
         bornes_ = b;
         // A dialog is designed whole; the full-screen window is the screen's.
         const RECT r = style_ == StyleFenetre::dialogue
-                           ? rect_en_pixels(b.gauche, b.haut, b.largeur, b.hauteur, echelle_)
+                           ? rect_en_pixels(b.gauche, b.haut, b.largeur, b.hauteur, mise_.echelle)
                            : RECT{b.gauche, b.haut, b.gauche + b.largeur, b.haut + b.hauteur};
         SetWindowPos(h_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -240,46 +243,85 @@ void FenetreForme::synchroniser() {
         if (n.h && !n.elements_a_jour && n.c->montre()) synchroniser_elements(n);
 }
 
-void FenetreForme::calculer_echelle() {
-    dpi_ = dpi_fenetre(h_);
+void FenetreForme::calculer_echelle(int dpi) {
     const Bornes& b = forme_.bornes;
-    int gauche = 0, haut = 0, droite = b.largeur, bas = b.hauteur;  // a dialog is designed whole
-    if (style_ == StyleFenetre::plein_ecran) {
-        gauche = haut = INT_MAX;
-        droite = bas = 0;
-        // What the design lays on the screen itself: the panels and the lists of the window.
-        for (const Controle* c : forme_.controles()) {
-            const Genre g = genre_natif(*c);
-            if (c->parent() || g == Genre::Label || g == Genre::Image || g == Genre::Timer) continue;
-            const int poignee = c->amarrable() ? LARGEUR_POIGNEE : 0;
-            gauche = std::min(gauche, c->gauche() - poignee);
-            haut = std::min(haut, c->haut());
-            droite = std::max(droite, c->gauche() + c->largeur() + poignee);
-            bas = std::max(bas, c->haut() + c->hauteur());
+    // The design's extent, as it is made: the program lays its panels out again later, in
+    // units of the scale, along the edges of the screen.
+    if (etendue_.cx == 0 && etendue_.cy == 0) {
+        int gauche = 0, haut = 0, droite = b.largeur, bas = b.hauteur;  // a dialog is designed whole
+        if (style_ == StyleFenetre::plein_ecran) {
+            gauche = haut = INT_MAX;
+            droite = bas = 0;
+            // What the design lays on the screen itself: the panels and the lists of the window.
+            for (const Controle* c : forme_.controles()) {
+                const Genre g = genre_natif(*c);
+                if (c->parent() || g == Genre::Label || g == Genre::Image || g == Genre::Timer) continue;
+                const int poignee = c->amarrable() ? LARGEUR_POIGNEE : 0;
+                gauche = std::min(gauche, c->gauche() - poignee);
+                haut = std::min(haut, c->haut());
+                droite = std::max(droite, c->gauche() + c->largeur() + poignee);
+                bas = std::max(bas, c->haut() + c->hauteur());
+            }
+            if (droite == 0) gauche = haut = 0;  // nothing native on it
         }
-        if (droite == 0) gauche = haut = 0;  // nothing native on it
+        etendue_ = {droite + std::max(gauche, 0), bas + std::max(haut, 0)};
     }
     RECT ecran{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &ecran, 0);
-    if (style_ == StyleFenetre::plein_ecran) ecran = {0, 0, b.largeur, b.hauteur};
-    const double maximale = echelle_maximale(ecran.right - ecran.left, ecran.bottom - ecran.top,
-                                             droite + std::max(gauche, 0), bas + std::max(haut, 0));
-    // The captions of the design in the dialog font: the layout grows as the widest of them.
-    std::vector<std::wstring> legendes;
-    for (const Controle* c : forme_.controles()) {
-        const Genre g = genre_natif(*c);
-        if (!c->parent() || !a_legende(g) || c->police().nom != nocturo::Police{}.nom) continue;
-        std::vector<std::string> textes{c->legende()};
-        if (g == Genre::RadioGroup) textes = static_cast<const RadioGroup&>(*c).elements();
-        for (const std::string& t : textes)
-            if (t.size() >= 8) legendes.push_back(large(t));
+    if (style_ == StyleFenetre::plein_ecran) {
+        ecran = {0, 0, b.largeur, b.hauteur};
+    } else {
+        // The work area of the monitor the dialog is on.
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        if (GetMonitorInfoW(MonitorFromWindow(h_, MONITOR_DEFAULTTONEAREST), &mi))
+            ecran = mi.rcWork;
+        else
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &ecran, 0);
     }
-    const Mise m = accorder_police(echelle_panneaux(dpi_, maximale), maximale,
-                                   [&](int h) { return rapport_police_dialogue(h, legendes); });
-    echelle_ = m.echelle;
-    police_dialogue_ = m.police;
+    const double maximale =
+        echelle_maximale(ecran.right - ecran.left, ecran.bottom - ecran.top, etendue_.cx, etendue_.cy);
+    // The captions of the design in the dialog font: the layout grows as the widest of them.
+    if (legendes_.empty())
+        for (const Controle* c : forme_.controles()) {
+            const Genre g = genre_natif(*c);
+            if (!c->parent() || !a_legende(g) || c->police().nom != nocturo::Police{}.nom) continue;
+            std::vector<std::string> textes{c->legende()};
+            if (g == Genre::RadioGroup) textes = static_cast<const RadioGroup&>(*c).elements();
+            for (const std::string& t : textes)
+                if (t.size() >= 8) legendes_.push_back(large(t));
+        }
+    mise_ = mise_pour_dpi(dpi, maximale, [&](int h) { return rapport_police_dialogue(h, legendes_); });
     // The program lays its panels out in their units, the screen's size too.
-    forme_.pixels_par_unite = echelle_;
+    forme_.pixels_par_unite = mise_.echelle;
+}
+
+void FenetreForme::changer_dpi(int dpi, const RECT& suggere) {
+    if (dpi <= 0) return;
+    const Mise avant = mise_;
+    calculer_echelle(dpi);
+    if (style_ == StyleFenetre::dialogue) {
+        // Where the system suggests, at the size of the design at the new scale.
+        const Bornes& b = forme_.bornes;
+        SetWindowPos(h_, nullptr, suggere.left, suggere.top, en_pixels(b.largeur, mise_.echelle),
+                     en_pixels(b.hauteur, mise_.echelle), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // A full-screen window stays as large as its monitor, in its real pixels: only its
+    // controls change. The program lays its panels out again at their next showing.
+    if (mise_ == avant) return;
+    if (bulles_) SendMessageW(bulles_, TTM_SETMAXTIPWIDTH, 0, px(500));
+    reprendre(nullptr);
+    synchroniser();
+}
+
+void FenetreForme::reprendre(const Controle* racine) {
+    for (Natif& n : natifs_) {
+        bool dessous = !racine;
+        for (const Controle* c = n.c; c && !dessous; c = c->parent()) dessous = c == racine;
+        if (!dessous) continue;
+        n.version = 0;
+        n.rect = {-1, -1, -1, -1};
+    }
+    sale_ = true;
 }
 
 void FenetreForme::regler_minuterie(Natif& n) {

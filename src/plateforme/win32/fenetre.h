@@ -3,12 +3,14 @@
 // painted on it.
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "forme/controles.h"
 #include "plateforme/win32/appuis.h"
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/tampon_ecran.h"
 
@@ -47,8 +49,10 @@ public:
     FenetreForme& operator=(const FenetreForme&) = delete;
 
     HWND poignee() const { return h_; }
-    // Pixels per unit of the native controls.
-    double echelle() const { return echelle_; }
+    // Pixels per unit of the native controls of the window, and of a control's (a panel
+    // floating on another monitor is at that monitor's scale).
+    double echelle() const { return mise_.echelle; }
+    double echelle_de(const Controle& c) const { return mise_de(&c).echelle; }
     // The native control of a model control (null when the window paints it itself).
     HWND natif(const Controle& c) const { return natif_de(&c).h; }
     // Pushes every model change since the last call to the screen.
@@ -83,6 +87,7 @@ private:
         HFONT hpolice = nullptr;
         std::wstring bulle;
         HWND flottant = nullptr;    // the tool window a panel dragged away floats in
+        std::optional<Mise> mise;   // the scale of a floating panel and its controls
         uint64_t poses = 0;         // settings of the bounds last seen
     };
     struct Hote {
@@ -112,9 +117,15 @@ private:
     void synchroniser_bulle(Natif& n);
     Hote hote(const Controle* c) const;
     bool visible_natif(const Controle* c) const;
+    // The scale of a control: its floating panel's, else the window's.
+    const Mise& mise_de(const Controle* c) const;
     int px(int unites) const;
+    int px(const Controle& c, int unites) const;
     // Where the design puts a control, in pixels of its host's client area.
     RECT rect_dessin(const Controle& c) const;
+    // A caption (the control's or, for a radio group, one of its items') as its native
+    // control is given it.
+    std::wstring legende_native(const Natif& n, const std::string& legende) const;
     // The size a caption needs in its control, in pixels (0: none to measure).
     SIZE taille_legende(const Natif& n, SIZE place) const;
 
@@ -128,7 +139,7 @@ private:
     static LRESULT cadre(HWND h, UINT m, WPARAM wp, LPARAM lp, DWORD_PTR donnees);
 
     // flottant.cpp: a panel the user drags off into a floating window and back.
-    int largeur_poignee() const;
+    int largeur_poignee(const Controle& c) const;
     bool sur_poignee(const Natif& n, POINT client) const;
     void dessiner_poignee(HWND h);
     void commencer_glisse(Natif& n, POINT ecran);
@@ -141,6 +152,12 @@ private:
     void poser_flottant(Natif& n, POINT coin);
     void placer_flottant(Natif& n);
     void amarrer(Natif& n);
+    // The scale of a panel floating at a resolution on a monitor: the window's at the
+    // window's resolution.
+    Mise mise_flottante(const Natif& n, int dpi, const RECT& moniteur) const;
+    // The floating window of a panel moved to a monitor of another resolution (WM_DPICHANGED):
+    // its controls at the new scale, its frame where the system suggests.
+    void accorder_flottant(Natif& n, int dpi, const RECT& suggere);
 
     // peinture.cpp
     void peindre_fenetre();
@@ -150,7 +167,12 @@ private:
 
     LRESULT traiter(UINT m, WPARAM wp, LPARAM lp);
     void regler_minuterie(Natif& n);
-    void calculer_echelle();
+    void calculer_echelle(int dpi);
+    // The window on a monitor of another resolution, or its monitor's changed (WM_DPICHANGED).
+    void changer_dpi(int dpi, const RECT& suggere);
+    // Every native control under a model control (all with none) to be shown and placed
+    // again at the next synchronisation.
+    void reprendre(const Controle* racine);
     Natif* natif_de(HWND h, int* element = nullptr);
     Natif& natif_de(const Controle* c) { return natifs_[index_.at(c)]; }
     const Natif& natif_de(const Controle* c) const { return natifs_[index_.at(c)]; }
@@ -164,9 +186,11 @@ private:
     std::string titre_;
     HWND h_ = nullptr;
     HWND bulles_ = nullptr;
-    int dpi_ = 96;          // the system's, which also sizes the boxes of check boxes
-    double echelle_ = 1.0;
-    int police_dialogue_ = 11;  // pixels
+    // The window's scale and dialog font (pixels), and the resolution of its monitor, which
+    // also sizes the boxes of check boxes.
+    Mise mise_{1.0, 11, DPI_DESSIN};
+    std::vector<std::wstring> legendes_;  // the design's captions in the dialog font
+    SIZE etendue_{0, 0};                  // units: the design, with its margins
     Glisse glisse_;
     bool detruite_ = false;
     bool en_synchro_ = false;  // native changes made by us are not the user's

@@ -1,10 +1,12 @@
 // A panel the user drags by its grip off into a small tool window of its own, kept above
-// the slideshow window, and back to its place along the bottom of the screen.
+// the slideshow window, and back to its place along the bottom of the screen. Dropped on a
+// monitor of another resolution, or moved there, the panel takes that monitor's scale.
 #include "plateforme/win32/win32.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "plateforme/win32/echelle.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/garde.h"
 #include "plateforme/win32/natifs_outils.h"
@@ -28,34 +30,28 @@ void inverser_cadre(HDC dc, const RECT& r, int epaisseur) {
     SelectObject(dc, ancien);
 }
 
-// A window moved, never resized, to lie inside `zone`; its top left stays in when it is larger.
-RECT garder_dans(RECT r, const RECT& zone) {
-    LONG dx = std::min<LONG>(0, zone.right - r.right), dy = std::min<LONG>(0, zone.bottom - r.bottom);
-    dx = std::max(dx, zone.left - r.left);
-    dy = std::max(dy, zone.top - r.top);
-    OffsetRect(&r, dx, dy);
-    return r;
-}
-
 }  // namespace
 
-int FenetreForme::largeur_poignee() const { return px(LARGEUR_POIGNEE); }
+int FenetreForme::largeur_poignee(const Controle& c) const { return px(c, LARGEUR_POIGNEE); }
 
 bool FenetreForme::sur_poignee(const Natif& n, POINT client) const {
     if (!n.c->amarrable()) return false;
     RECT r;
     GetClientRect(n.h, &r);
-    r.right = r.left + largeur_poignee();
+    r.right = r.left + largeur_poignee(*n.c);
     return PtInRect(&r, client);
 }
 
 void FenetreForme::dessiner_poignee(HWND h) {
+    const Natif* n = natif_de(h);
+    if (!n) return;
+    const Controle& c = *n->c;
     DcFenetre dc(h);
     RECT r;
     GetClientRect(h, &r);
     // Two raised bars, as toolbars show the place they are moved by.
     for (int i = 0; i < 2; ++i) {
-        RECT barre{px(2 + 3 * i), r.top + px(3), px(4 + 3 * i), r.bottom - px(3)};
+        RECT barre{px(c, 2 + 3 * i), r.top + px(c, 3), px(c, 4 + 3 * i), r.bottom - px(c, 3)};
         DrawEdge(dc.get(), &barre, BDR_RAISEDINNER, BF_RECT);
     }
 }
@@ -99,6 +95,7 @@ void FenetreForme::finir_glisse(POINT ecran, bool abandon) {
     Natif& n = *g.n;
     if (zone_amarrage(n, ecran)) {
         amarrer(n);
+        synchroniser();
         return;
     }
     const POINT coin{ecran.x - g.prise.x, ecran.y - g.prise.y};
@@ -112,12 +109,13 @@ void FenetreForme::finir_glisse(POINT ecran, bool abandon) {
 void FenetreForme::poser_flottant(Natif& n, POINT coin) {
     RECT panneau;
     GetClientRect(n.h, &panneau);
-    RECT r{coin.x, coin.y, coin.x + panneau.right, coin.y + panneau.bottom};
-    AdjustWindowRectEx(&r, STYLE_FLOTTANT, FALSE, STYLE_EX_FLOTTANT);
-    // Dropped across an edge, or grown there, it would lose its caption or its buttons.
-    RECT ecran;
-    GetWindowRect(h_, &ecran);
-    r = garder_dans(r, ecran);
+    const SIZE client{panneau.right, panneau.bottom};
+    const RECT cadre = cadre_fenetre(STYLE_FLOTTANT, STYLE_EX_FLOTTANT, mise_de(n.c).dpi);
+    // Dropped across an edge of its monitor, or grown there, it would lose its caption or its
+    // buttons. Moved onto a monitor of another resolution, the system tells it so
+    // (WM_DPICHANGED): accorder_flottant.
+    RECT r = rect_autour(coin, client, cadre);
+    r = garder_dans(r, moniteur_de(r));
     SetWindowPos(n.flottant, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -132,22 +130,74 @@ void FenetreForme::placer_flottant(Natif& n) {
     poser_flottant(n, coin);
 }
 
+Mise FenetreForme::mise_flottante(const Natif& n, int dpi, const RECT& moniteur) const {
+    if (dpi == mise_.dpi) return mise_;
+    // The panel whole on its monitor, as the design is on the window's.
+    const Controle& c = *n.c;
+    const double maximale = echelle_maximale(moniteur.right - moniteur.left, moniteur.bottom - moniteur.top,
+                                             c.largeur() + (c.amarrable() ? LARGEUR_POIGNEE : 0), c.hauteur());
+    return mise_pour_dpi(dpi, maximale, [&](int h) { return rapport_police_dialogue(h, legendes_); });
+}
+
+void FenetreForme::accorder_flottant(Natif& n, int dpi, const RECT& suggere) {
+    if (!n.flottant || dpi <= 0) return;
+    const Mise m = mise_flottante(n, dpi, moniteur_de(suggere));
+    if (m != mise_de(n.c)) {
+        if (m == mise_)
+            n.mise.reset();
+        else
+            n.mise = m;
+        // Its controls with their fonts and bounds at the new scale; the panel's own size
+        // (placer_flottant) moves the frame, which the suggestion then places.
+        reprendre(n.c);
+        // Not within a synchronisation that moved it here: the next one does it.
+        if (!en_synchro_) synchroniser();
+    }
+    RECT panneau;
+    GetClientRect(n.h, &panneau);
+    const RECT r = rect_nouvelle_echelle(suggere, SIZE{panneau.right, panneau.bottom},
+                                         cadre_fenetre(STYLE_FLOTTANT, STYLE_EX_FLOTTANT, dpi), moniteur_de(suggere));
+    SetWindowPos(n.flottant, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool FenetreForme::zone_amarrage(const Natif& n, POINT ecran) const {
-    // The band of the screen the panel takes when in its place, from side to side.
-    RECT place = rect_dessin(*n.c);
+    // The band of the window's screen the panel takes when in its place, from side to side.
+    RECT place = rect_dessin(*n.c), fenetre;
     MapWindowPoints(hote(n.c).h, nullptr, reinterpret_cast<POINT*>(&place), 2);
-    return ecran.y >= place.top;
+    GetWindowRect(h_, &fenetre);
+    return ecran.y >= place.top && PtInRect(&fenetre, ecran);
 }
 
 void FenetreForme::faire_flotter(Natif& n, POINT coin) {
+    // At the scale of the monitor it is dropped on, from the start: the window is made where
+    // it goes, at its size there.
+    RECT place;
+    GetWindowRect(n.h, &place);
+    OffsetRect(&place, coin.x - place.left, coin.y - place.top);
+    HMONITOR moniteur = nullptr;
+    const RECT zone = moniteur_de(place, &moniteur);
+    if (const Mise m = mise_flottante(n, dpi_moniteur(moniteur), zone); m != mise_) {
+        n.mise = m;
+        reprendre(n.c);
+    }
+    const RECT d = rect_dessin(*n.c);
+    const SIZE client{d.right - d.left, d.bottom - d.top};
+    const RECT cadre = cadre_fenetre(STYLE_FLOTTANT, STYLE_EX_FLOTTANT, mise_de(n.c).dpi);
+    const RECT r = garder_dans(rect_autour(coin, client, cadre), zone);
     // Owned by the slideshow window, so always above it.
-    const HWND f = CreateWindowExW(STYLE_EX_FLOTTANT, CLASSE_FLOTTANT, large(legende_).c_str(), STYLE_FLOTTANT, 0,
-                                   0, 0, 0, h_, nullptr, GetModuleHandleW(nullptr), this);
-    if (!f) return;
+    const HWND f = CreateWindowExW(STYLE_EX_FLOTTANT, CLASSE_FLOTTANT, large(legende_).c_str(), STYLE_FLOTTANT, r.left,
+                                   r.top, r.right - r.left, r.bottom - r.top, h_, nullptr, GetModuleHandleW(nullptr),
+                                   this);
+    if (!f) {
+        n.mise.reset();
+        return;
+    }
     n.flottant = f;
     n.poses = n.c->poses();
     SetParent(n.h, f);
-    SetWindowPos(n.h, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(n.h, nullptr, 0, 0, client.cx, client.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    synchroniser();  // its controls at its scale
     poser_flottant(n, coin);
     ShowWindow(f, SW_SHOWNA);
 }
@@ -160,6 +210,11 @@ void FenetreForme::amarrer(Natif& n) {
     DestroyWindow(f);
     n.rect = {-1, -1, -1, -1};
     n.etat_connu = false;
+    if (n.mise) {
+        // Back at the window's scale.
+        n.mise.reset();
+        reprendre(n.c);
+    }
     placer(n);
     montrer(n);
 }
@@ -173,11 +228,18 @@ LRESULT CALLBACK FenetreForme::procedure_flottant(HWND h, UINT m, WPARAM wp, LPA
         switch (m) {
         case WM_ERASEBKGND:
             return 1;  // the panel covers it
-        case WM_CLOSE:
-            // Closing the tool window puts the panel back in its place.
+        case WM_DPICHANGED:
             if (f)
                 for (Natif& n : f->natifs_)
+                    if (n.flottant == h) f->accorder_flottant(n, HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            return 0;
+        case WM_CLOSE:
+            // Closing the tool window puts the panel back in its place.
+            if (f) {
+                for (Natif& n : f->natifs_)
                     if (n.flottant == h) f->amarrer(n);
+                f->synchroniser();
+            }
             return 0;
         default:
             return DefWindowProcW(h, m, wp, lp);

@@ -20,7 +20,7 @@ Genre genre_natif(const Controle& c) {
 FenetreForme::Hote FenetreForme::hote(const Controle* c) const {
     const Controle* p = c->parent();
     if (!p) return {h_, 0, 0};
-    if (p->genre() == Genre::Panel) return {natif_de(p).h, 0, 0, p->amarrable() ? largeur_poignee() : 0};
+    if (p->genre() == Genre::Panel) return {natif_de(p).h, 0, 0, p->amarrable() ? largeur_poignee(*p) : 0};
     // Group boxes do not pass on their children's notifications: their controls are
     // siblings placed over them.
     Hote h = hote(p);
@@ -29,9 +29,20 @@ FenetreForme::Hote FenetreForme::hote(const Controle* c) const {
     return h;
 }
 
-int FenetreForme::px(int unites) const { return en_pixels(unites, echelle_); }
+const Mise& FenetreForme::mise_de(const Controle* c) const {
+    while (c->parent()) c = c->parent();
+    const Natif& n = natif_de(c);
+    return n.mise ? *n.mise : mise_;
+}
 
-HFONT FenetreForme::police_de(const Controle& c) const { return police_controle(c.police(), echelle_, police_dialogue_); }
+int FenetreForme::px(int unites) const { return en_pixels(unites, mise_.echelle); }
+
+int FenetreForme::px(const Controle& c, int unites) const { return en_pixels(unites, mise_de(&c).echelle); }
+
+HFONT FenetreForme::police_de(const Controle& c) const {
+    const Mise& m = mise_de(&c);
+    return police_controle(c.police(), m.echelle, m.police);
+}
 
 bool FenetreForme::visible_natif(const Controle* c) const {
     if (!c->visible()) return false;
@@ -135,7 +146,7 @@ void FenetreForme::creer_radios(Natif& n) {
         // Plain radio buttons: the model decides which one is checked, not the system's grouping.
         const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) |
                             (n.visible ? WS_VISIBLE : 0);
-        HWND r = CreateWindowExW(0, L"BUTTON", large(elements[i]).c_str(), style, 0, 0, 0, 0,
+        HWND r = CreateWindowExW(0, L"BUTTON", legende_native(n, elements[i]).c_str(), style, 0, 0, 0, 0,
                                  hote(n.c).h, nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(police_de(*n.c)), FALSE);
         SetWindowPos(r, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // over the frame

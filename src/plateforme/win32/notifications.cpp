@@ -9,6 +9,7 @@
 #include "plateforme/win32/echelle.h"
 #include "plateforme/win32/fenetre.h"
 #include "plateforme/win32/garde.h"
+#include "plateforme/win32/natifs_outils.h"
 #include "plateforme/win32/ressources_gdi.h"
 #include "plateforme/win32/texte_win32.h"
 
@@ -31,9 +32,7 @@ std::string element_de(HWND combo, int i) {
     return etroit(t);
 }
 
-int hauteur_ligne(const Controle& c, double echelle) {
-    return en_pixels(std::max(13, c.police().hauteur + 4), echelle);
-}
+int pixels_ligne(const Controle& c, double echelle) { return en_pixels(hauteur_ligne(c), echelle); }
 
 }  // namespace
 
@@ -58,7 +57,8 @@ bool FenetreForme::notification(UINT m, WPARAM wp, LPARAM lp, LRESULT& r) {
         auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         auto it = par_id_.find(mi->CtlID);
         if (mi->CtlType != ODT_LISTBOX || it == par_id_.end()) return false;
-        mi->itemHeight = static_cast<UINT>(hauteur_ligne(*natifs_[it->second].c, echelle_));
+        const Controle* c = natifs_[it->second].c;
+        mi->itemHeight = static_cast<UINT>(pixels_ligne(*c, mise_de(c).echelle));
         r = TRUE;
         return true;
     }
@@ -173,7 +173,7 @@ void FenetreForme::clic_liste_cochee(HWND liste, int x, int y) {
     if (!n) return;
     const LRESULT p = SendMessageW(liste, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
     const int i = LOWORD(p);
-    if (HIWORD(p) || x > hauteur_ligne(*n->c, echelle_)) return;  // outside the boxes
+    if (HIWORD(p) || x > pixels_ligne(*n->c, mise_de(n->c).echelle)) return;  // outside the boxes
     auto* c = static_cast<CheckListBox*>(n->c);
     executer([c, i] {
         if (i < c->nombre()) c->definir_coche(i, !c->coche(i));

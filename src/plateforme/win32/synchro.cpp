@@ -46,6 +46,20 @@ LONG droite_encre(HDC dc, const std::wstring& t, SIZE taille) {
 
 }  // namespace
 
+std::wstring legende_entiere(HFONT police, const std::wstring& t) {
+    if (t.empty() || t.back() == L' ') return t;
+    DcFenetre dc(nullptr);
+    Selection s(dc.get(), police);
+    SIZE taille{};
+    GetTextExtentPoint32W(dc.get(), t.c_str(), static_cast<int>(t.size()), &taille);
+    return droite_encre(dc.get(), t, taille) > taille.cx ? t + L' ' : t;
+}
+
+std::wstring FenetreForme::legende_native(const Natif& n, const std::string& legende) const {
+    const std::wstring t = large(legende);
+    return coupe_a_sa_mesure(genre_natif(*n.c)) ? legende_entiere(police_de(*n.c), t) : t;
+}
+
 void FenetreForme::synchroniser_un(Natif& n) {
     Controle& c = *n.c;
     n.version = c.version();
@@ -63,16 +77,24 @@ void FenetreForme::synchroniser_un(Natif& n) {
     // it comes back in its place. Shown, it stays where the user put it.
     if (n.flottant && c.poses() != n.poses && !visible_natif(&c)) amarrer(n);
     n.poses = c.poses();
-    if (!meme_police(c.police(), n.police)) {
+    const bool autre_police = !meme_police(c.police(), n.police) || n.hpolice != police_de(c);
+    if (autre_police) {
         n.police = c.police();
         n.hpolice = police_de(c);
         SendMessageW(n.h, WM_SETFONT, reinterpret_cast<WPARAM>(n.hpolice), FALSE);
-        for (HWND r : n.radios) SendMessageW(r, WM_SETFONT, reinterpret_cast<WPARAM>(n.hpolice), FALSE);
+        // An owner-drawn list measured its lines once, at its making.
+        if (genre_natif(c) == Genre::CheckListBox)
+            SendMessageW(n.h, LB_SETITEMHEIGHT, 0, MAKELPARAM(en_pixels(hauteur_ligne(c), mise_de(&c).echelle), 0));
+        for (size_t i = 0; i < n.radios.size() && i < n.elements.size(); ++i) {
+            SendMessageW(n.radios[i], WM_SETFONT, reinterpret_cast<WPARAM>(n.hpolice), FALSE);
+            SetWindowTextW(n.radios[i], legende_native(n, n.elements[i]).c_str());
+        }
     }
     n.police.couleur = c.police().couleur;
-    if (a_legende(genre_natif(c)) && c.legende() != n.legende) {
+    // Another font may take another measure of the same caption.
+    if (a_legende(genre_natif(c)) && (c.legende() != n.legende || autre_police)) {
         n.legende = c.legende();
-        SetWindowTextW(n.h, large(n.legende).c_str());
+        SetWindowTextW(n.h, legende_native(n, n.legende).c_str());
     }
     synchroniser_valeurs(n);
     placer(n);
@@ -92,15 +114,15 @@ void FenetreForme::synchroniser_un(Natif& n) {
 
 RECT FenetreForme::rect_dessin(const Controle& c) const {
     const Hote ho = hote(&c);
-    RECT r = rect_en_pixels(ho.dx + c.gauche(), ho.dy + c.haut(), c.largeur(), c.hauteur(), echelle_);
+    RECT r = rect_en_pixels(ho.dx + c.gauche(), ho.dy + c.haut(), c.largeur(), c.hauteur(), mise_de(&c).echelle);
     // A panel takes its size whole, where the controls at its edges in the design end too.
     if (genre_natif(c) == Genre::Panel) {
-        r.right = r.left + px(c.largeur());
-        r.bottom = r.top + px(c.hauteur());
+        r.right = r.left + px(c, c.largeur());
+        r.bottom = r.top + px(c, c.hauteur());
     }
     OffsetRect(&r, ho.decalage, 0);
     // The grip hangs at the left of the panel's design bounds.
-    if (c.amarrable()) r.left -= largeur_poignee();
+    if (c.amarrable()) r.left -= largeur_poignee(c);
     return r;
 }
 
@@ -121,25 +143,26 @@ SIZE FenetreForme::taille_legende(const Natif& n, SIZE place) const {
     GetTextExtentPoint32W(dc.get(), t.c_str(), longueur, &taille);
     taille.cx = std::max(taille.cx, droite_encre(dc.get(), t, taille));
     // What the control draws around its text: the box of a check box (sized by the
-    // system's resolution, not the panels' scale), the edges of a button or a panel.
+    // resolution of its monitor, not the panels' scale), the edges of a button or a panel.
+    const int dpi = mise_de(&c).dpi;
     switch (g) {
     case Genre::CheckBox:
-        taille.cx += MulDiv(17, dpi_, DPI_DESSIN) + 2;
-        taille.cy = std::max<LONG>(taille.cy, MulDiv(12, dpi_, DPI_DESSIN) + 1) + 2;
+        taille.cx += MulDiv(17, dpi, DPI_DESSIN) + 2;
+        taille.cy = std::max<LONG>(taille.cy, MulDiv(12, dpi, DPI_DESSIN) + 1) + 2;
         break;
     case Genre::Button:
     case Genre::SpeedButton: {
-        taille.cx += px(8);
+        taille.cx += px(c, 8);
         if (taille.cx <= place.cx) break;
         // A button too narrow for its caption on one line takes it on two if it is tall
         // enough for them.
-        RECT r{0, 0, place.cx - px(8), 0};
+        RECT r{0, 0, place.cx - px(c, 8), 0};
         DrawTextW(dc.get(), t.c_str(), longueur, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        if (r.right <= place.cx - px(8) && r.bottom <= place.cy - 2) return place;
+        if (r.right <= place.cx - px(c, 8) && r.bottom <= place.cy - 2) return place;
         break;
     }
     case Genre::Panel:
-        taille.cx += px(6);
+        taille.cx += px(c, 6);
         break;
     default:
         taille.cx += 1;
@@ -177,18 +200,18 @@ void FenetreForme::placer(Natif& n) {
             r.right += manque - manque / 2;
         }
     }
-    if (g == Genre::ComboBox) r.bottom += px(160);  // room for the drop-down list
+    if (g == Genre::ComboBox) r.bottom += px(c, 160);  // room for the drop-down list
     if (EqualRect(&r, &n.rect)) return;
     n.rect = r;
     const int x = r.left, y = r.top, l = r.right - r.left, h = r.bottom - r.top;
     SetWindowPos(n.h, nullptr, x, y, l, h, SWP_NOZORDER | SWP_NOACTIVATE);
     if (n.radios.empty()) return;
     // Items in one column under the caption, as the framework's radio groups lay them.
-    const int haut_items = y + px(16), hauteur_item = px(17);
-    const int pas = std::max(1, (h - px(20)) / static_cast<int>(n.radios.size()));
+    const int haut_items = y + px(c, 16), hauteur_item = px(c, 17);
+    const int pas = std::max(1, (h - px(c, 20)) / static_cast<int>(n.radios.size()));
     for (size_t i = 0; i < n.radios.size(); ++i) {
         const int yi = haut_items + static_cast<int>(i) * pas + std::max(0, (pas - hauteur_item) / 2);
-        SetWindowPos(n.radios[i], nullptr, x + px(8), yi, std::max(0, l - px(14)), std::min(hauteur_item, pas),
+        SetWindowPos(n.radios[i], nullptr, x + px(c, 8), yi, std::max(0, l - px(c, 14)), std::min(hauteur_item, pas),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
