@@ -6,7 +6,8 @@
 // from the control's change to the end of the message pump, where the window paints and
 // Wine copies it to the screen; a frame is late when it comes more than 4 ms after the
 // refresh it was due at. The first frame of a fade (both layers composed) and the frame that
-// ends it (the plain picture again) are counted apart from the mixes in between.
+// ends it (the plain picture again) are counted apart from the mixes in between; as many
+// frames with nothing to paint, before and after, say how late the machine alone makes them.
 #include "plateforme/win32/win32.h"
 #include <psapi.h>
 
@@ -141,8 +142,21 @@ int main(int argc, char** argv) {
         std::printf("%-44s %6s  %6s %6s %6s %6s\n", "", "images", "min", "mediane", "99e", "max");
         resume("melange seul de 1920x1080", t);
     }
-    const DWORD gdi_avant = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const double memoire_avant = memoire_mo();
+    const auto a_vide = [&] {
+        int retards = 0;
+        p.attendre_rafraichissement();
+        auto avant = Montre::now();
+        for (int i = 0; i < fondus * (images + 1); ++i) {
+            p.traiter_messages();
+            p.attendre_rafraichissement();
+            const auto maintenant = Montre::now();
+            retards += ms_entre(avant, maintenant) > periode + RETARD_MS;
+            avant = maintenant;
+        }
+        return retards;
+    };
+    const int retards_a_vide_avant = a_vide();
 
     std::vector<double> premieres, milieux, dernieres, intervalles;
     int retards = 0, retards_premiere = 0, retards_derniere = 0;
@@ -182,8 +196,10 @@ int main(int argc, char** argv) {
     resume("intervalle entre deux images", intervalles);
     std::printf("images en retard de plus de %.0f ms : %d sur %zu (%d premieres, %d dernieres)\n", RETARD_MS, retards,
                 intervalles.size(), retards_premiere, retards_derniere);
-    std::printf("objets GDI avant / apres : %lu / %lu ; memoire de travail %.0f / %.0f Mo\n", gdi_avant,
-                GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), memoire_avant, memoire_mo());
+    const int retards_a_vide_apres = a_vide();
+    std::printf("sans rien peindre, autant d'images avant et apres : %d et %d en retard\n", retards_a_vide_avant,
+                retards_a_vide_apres);
+    std::printf("memoire de travail avant / apres les fondus : %.0f / %.0f Mo\n", memoire_avant, memoire_mo());
     arreter_gdiplus();
     return 0;
 }
