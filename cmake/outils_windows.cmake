@@ -16,11 +16,13 @@ add_executable(images_bench bench/win32/images_bench.cpp)
 add_executable(copie_bench bench/win32/copie_bench.cpp)
 add_executable(decodage_nu_bench bench/win32/decodage_nu_bench.cpp)
 target_link_libraries(decodage_nu_bench PRIVATE psapi)
+add_executable(fondu_bench bench/win32/fondu_bench.cpp)
+target_link_libraries(fondu_bench PRIVATE psapi)
 # A stand-in for the outside viewer: it notes its command line and ends.
 add_executable(visionneuse_temoin WIN32 tests/win32/visionneuse_temoin.cpp)
 
 foreach(programme images_test peinture_test outils_test apercu_test images_bench copie_bench decodage_nu_bench
-        visionneuse_temoin)
+        fondu_bench visionneuse_temoin)
   target_include_directories(${programme} PRIVATE src)
   target_link_libraries(${programme} PRIVATE nocturo_plateforme_win32)
   if(MINGW)

@@ -2,7 +2,9 @@
 // comes from (red = x, green = y, blue = 0x80), shown at bounds inside, across and outside
 // the screen, then read back from the window. Each screen pixel inside the bounds must come
 // from the right place of the picture, with no gap at the edges, and each one outside must
-// be the form's colour. The clipping arithmetic is also swept on its own.
+// be the form's colour. The clipping arithmetic is also swept on its own. Then a crossfade:
+// a green picture into a blue one, overlapping, over a coloured window, with a caption on
+// top; each pixel must be the mix of the two layers at the fade's point, the caption whole.
 // One line a case; the exit code is 1 when any case differs.
 #include <cmath>
 #include <cstdio>
@@ -214,6 +216,140 @@ void essayer_fenetre() {
     }
 }
 
+// --- The crossfade ----------------------------------------------------------------------
+
+constexpr uint32_t VERT = 0x00C000, BLEU = 0x0000E0, JAUNE_LU = 0xFFFF00;  // read back as 0xRRGGBB
+constexpr uint32_t FOND_FONDU = 0x400000;
+constexpr Bornes BORNES_AVANT{20, 20, 160, 120}, BORNES_MAINTENANT{100, 60, 180, 120};
+// Over both pictures; the letters may pass the design's width, hence the margin.
+constexpr Bornes BORNES_LEGENDE{110, 80, 60, 30};
+constexpr int MARGE_LEGENDE = 6;
+
+std::shared_ptr<const ImagePrete> image_unie(uint32_t rrggbb) {
+    Pixels p;
+    p.largeur = 48;
+    p.hauteur = 32;
+    p.bgra.assign(static_cast<size_t>(p.largeur) * p.hauteur, rrggbb);
+    return std::make_shared<ImagePrete>(preparer_niveaux(std::move(p)));
+}
+
+enum class Avant { verte, aucune, sans_pixels };
+
+struct CasFondu {
+    const char* nom;
+    int opacite;  // -1: the fade is over
+    int largeur_fenetre, hauteur_fenetre;
+    Avant avant;
+    bool bleue_maintenant;
+};
+
+// One window through them all, in this order: the fade's layers outlive each case, so a
+// change of size, a fade cut short or a picture missing meets the ones made before.
+const CasFondu CAS_FONDU[] = {
+    {"fondu au depart : la verte seule", 0, 320, 200, Avant::verte, true},
+    {"fondu a mi-chemin : les deux melangees", 128, 320, 200, Avant::verte, true},
+    {"fondu pres de la fin", 230, 320, 200, Avant::verte, true},
+    {"fondu a mi-chemin, fenetre agrandie entre deux images", 128, 400, 260, Avant::verte, true},
+    {"fondu a la fin : la bleue seule", 255, 400, 260, Avant::verte, true},
+    {"fondu sans image d'avant : la bleue comme hors fondu", 128, 400, 260, Avant::aucune, true},
+    {"fondu depuis une image sans pixels : la bleue comme hors fondu", 100, 320, 200, Avant::sans_pixels, true},
+    {"fondu vers aucune image : le fond comme hors fondu", 128, 320, 200, Avant::verte, false},
+    {"fondu a mi-chemin de nouveau", 128, 320, 200, Avant::verte, true},
+    {"fondu interrompu : la bleue seule", -1, 320, 200, Avant::verte, true},
+};
+
+bool dans(const Bornes& b, int x, int y, int marge = 0) {
+    return x >= b.gauche - marge && x < b.gauche + b.largeur + marge && y >= b.haut - marge &&
+           y < b.haut + b.hauteur + marge;
+}
+
+uint32_t melange(uint32_t u, uint32_t v, int o) {
+    uint32_t r = 0;
+    for (int decalage = 0; decalage < 24; decalage += 8) {
+        const uint32_t a = (u >> decalage) & 0xFF, b = (v >> decalage) & 0xFF;
+        r |= static_cast<uint32_t>(std::lround((a * (255.0 - o) + b * o) / 255.0)) << decalage;
+    }
+    return r;
+}
+
+bool proche(uint32_t u, uint32_t v) {
+    for (int decalage = 0; decalage < 24; decalage += 8)
+        if (std::abs(static_cast<int>((u >> decalage) & 0xFF) - static_cast<int>((v >> decalage) & 0xFF)) > 2)
+            return false;
+    return true;
+}
+
+std::string essayer_un_fondu(const CasFondu& c, const std::vector<uint32_t>& pixels, int largeur, int hauteur) {
+    const bool fondu = c.opacite >= 0 && c.avant == Avant::verte && c.bleue_maintenant;
+    char texte[200];
+    int jaunes = 0, noirs = 0;
+    for (int y = 0; y < hauteur; ++y)
+        for (int x = 0; x < largeur; ++x) {
+            const uint32_t lu = pixels[static_cast<size_t>(y) * largeur + x];
+            if (dans(BORNES_LEGENDE, x, y, MARGE_LEGENDE)) {
+                jaunes += lu == JAUNE_LU;
+                noirs += lu == 0;
+                continue;
+            }
+            const uint32_t maintenant = c.bleue_maintenant && dans(BORNES_MAINTENANT, x, y) ? BLEU : FOND_FONDU;
+            const uint32_t avant = !fondu ? maintenant : dans(BORNES_AVANT, x, y) ? VERT : FOND_FONDU;
+            const uint32_t attendu = melange(avant, maintenant, fondu ? c.opacite : 255);
+            if (!proche(lu, attendu)) {
+                std::snprintf(texte, sizeof texte, "(%d, %d) montre %06X au lieu de %06X", x, y, lu, attendu);
+                return texte;
+            }
+        }
+    // Letters in their own colour and their dark edge, neither of which any mix gives.
+    if (jaunes < 20 || noirs < 20) {
+        std::snprintf(texte, sizeof texte, "legende pale : %d pixels jaunes et %d noirs", jaunes, noirs);
+        return texte;
+    }
+    return {};
+}
+
+void essayer_fondu() {
+    Forme forme;
+    forme.bornes = {0, 0, CAS_FONDU[0].largeur_fenetre, CAS_FONDU[0].hauteur_fenetre};
+    forme.couleur = 0x000040;  // reads back as FOND_FONDU
+    Image image(forme, "Image2");
+    image.etirer = true;
+    Label legende(forme, Genre::Label, "Label1");
+    legende.definir_bornes(BORNES_LEGENDE.gauche, BORNES_LEGENDE.haut, BORNES_LEGENDE.largeur, BORNES_LEGENDE.hauteur);
+    legende.definir_legende("Wm");
+    legende.definir_police({"Arial", 24, true, JAUNE, true});
+    const std::shared_ptr<const ImagePrete> verte = image_unie(VERT), bleue = image_unie(BLEU),
+                                            sans_pixels = std::make_shared<ImagePrete>();
+    Rappels r;
+    r.executer = [](const Gestionnaire& g) { g(); };
+    FenetreForme f(forme, StyleFenetre::plein_ecran, std::move(r));
+    f.afficher();
+    for (const CasFondu& c : CAS_FONDU) {
+        forme.bornes = {0, 0, c.largeur_fenetre, c.hauteur_fenetre};
+        forme.modifiee();
+        image.definir_image(c.bleue_maintenant ? bleue : nullptr);
+        image.definir_bornes(BORNES_MAINTENANT.gauche, BORNES_MAINTENANT.haut, BORNES_MAINTENANT.largeur,
+                             BORNES_MAINTENANT.hauteur);
+        if (c.opacite < 0) {
+            image.definir_fondu(std::nullopt);
+        } else {
+            const auto avant = c.avant == Avant::verte ? verte : c.avant == Avant::aucune ? nullptr : sans_pixels;
+            image.definir_fondu(Image::Fondu{avant, BORNES_AVANT, c.opacite});
+        }
+        f.repeindre(&image);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        RECT client;
+        GetClientRect(f.poignee(), &client);
+        std::string ecart;
+        if (client.right != c.largeur_fenetre || client.bottom != c.hauteur_fenetre)
+            ecart = "fenetre de " + std::to_string(client.right) + "x" + std::to_string(client.bottom);
+        else
+            ecart = essayer_un_fondu(c, lire_fenetre(f.poignee(), client.right, client.bottom), client.right,
+                                     client.bottom);
+        ligne(ecart.empty(), c.nom, ecart);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -221,6 +357,7 @@ int main() {
     essayer_cadrage_table();
     essayer_cadrage_au_hasard();
     essayer_fenetre();
+    essayer_fondu();
     std::printf("%d echec(s)\n", echecs);
     return echecs ? 1 : 0;
 }

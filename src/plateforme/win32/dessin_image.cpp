@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "plateforme/win32/ressources_gdi.h"
+
 namespace nocturo::win32 {
 
 namespace {
@@ -32,15 +34,16 @@ struct Trace {
     RECT visible{};
 };
 
-Trace tracer(const Image& c, const RECT& visible) {
+Trace tracer(const Vue& v, const RECT& visible) {
     Trace t;
-    const ImagePrete* image = c.image().get();
-    if (!image || image->niveaux.empty() || c.largeur() <= 0 || c.hauteur() <= 0) return t;
-    const RECT bornes{c.gauche(), c.haut(), c.gauche() + c.largeur(), c.haut() + c.hauteur()};
-    const Pixels& p = c.etirer ? image->niveau_pour(c.largeur()) : image->niveaux.front();
+    const ImagePrete* image = v.image.get();
+    const Bornes& b = v.bornes;
+    if (!image || image->niveaux.empty() || b.largeur <= 0 || b.hauteur <= 0) return t;
+    const RECT bornes{b.gauche, b.haut, b.gauche + b.largeur, b.haut + b.hauteur};
+    const Pixels& p = v.etirer ? image->niveau_pour(b.largeur) : image->niveaux.front();
     if (p.vide() || p.bgra.size() != static_cast<size_t>(p.largeur) * static_cast<size_t>(p.hauteur)) return t;
     t.pixels = &p;
-    if (c.etirer) {
+    if (v.etirer) {
         t.dest = bornes;
         t.visible = visible;
     } else {
@@ -66,16 +69,37 @@ std::optional<Cadrage> cadrer(Taille source, const RECT& dest, const RECT& visib
     return Cadrage{r(ex, ey), r(sx, sy)};
 }
 
-RECT surface_image(const Image& c, const RECT& visible) {
-    const Trace t = tracer(c, visible);
+Vue vue_de(const Image& c) { return {c.image(), c.bornes(), c.etirer}; }
+
+Vue vue_avant(const Image& c) {
+    const Image::Fondu* f = c.fondu();
+    return f ? Vue{f->image, f->bornes, c.etirer} : Vue{nullptr, {}, c.etirer};
+}
+
+RECT surface_image(const Vue& v, const RECT& visible) {
+    const Trace t = tracer(v, visible);
     RECT r{};
     if (t.pixels) IntersectRect(&r, &t.dest, &t.visible);
     return r;
 }
 
-void dessiner_image(HDC dc, const Image& c, const RECT& visible) {
-    const Trace t = tracer(c, visible);
+void dessiner_image(HDC dc, const Vue& v, const RECT& visible) {
+    const Trace t = tracer(v, visible);
     if (t.pixels) dessiner_pixels(dc, *t.pixels, t.dest, t.visible);
+}
+
+bool dessinable(const Vue& v) { return tracer(v, RECT{0, 0, 1, 1}).pixels != nullptr; }
+
+void composer_images(HDC dc, const RECT& visible, COLORREF fond, const std::vector<Vue>& vues) {
+    // The colour only where no picture lies: a full-screen frame is written once.
+    const int sauve = SaveDC(dc);
+    for (const Vue& v : vues) {
+        const RECT r = surface_image(v, visible);
+        if (!IsRectEmpty(&r)) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    FillRect(dc, &visible, pinceau(fond));
+    RestoreDC(dc, sauve);
+    for (const Vue& v : vues) dessiner_image(dc, v, visible);
 }
 
 void dessiner_pixels(HDC dc, const Pixels& p, const RECT& dest, const RECT& visible) {

@@ -11,6 +11,7 @@
 #include "forme/controles.h"
 #include "plateforme/win32/appuis.h"
 #include "plateforme/win32/echelle.h"
+#include "plateforme/win32/fondu.h"
 #include "plateforme/win32/poignees.h"
 #include "plateforme/win32/tampon_ecran.h"
 
@@ -183,6 +184,7 @@ private:
     Rappels rappels_;
     Appuis appuis_;
     TamponEcran tampon_;  // peinture.cpp
+    CouchesFondu fondu_;  // peinture.cpp: the layers of a crossfade
     std::string titre_;
     HWND h_ = nullptr;
     HWND bulles_ = nullptr;

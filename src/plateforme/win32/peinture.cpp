@@ -1,8 +1,10 @@
-// The window's own drawing: the form colour, the picture and the captions laid over it,
-// through a memory bitmap kept between paints so that nothing flickers; and the panels.
+// The window's own drawing: the form colour, the picture (or during a crossfade the mix of
+// the one before and this one) and the captions laid over it, through a memory bitmap kept
+// between paints so that nothing flickers; and the panels.
 #include "plateforme/win32/win32.h"
 #include <algorithm>
 #include <commctrl.h>
+#include <vector>
 
 #include "plateforme/win32/dessin_image.h"
 #include "plateforme/win32/fenetre.h"
@@ -54,20 +56,29 @@ void FenetreForme::peindre_fenetre() {
     RECT rc;
     GetClientRect(h_, &rc);
     if (const HDC mem = tampon_.preparer(rc.right, rc.bottom)) {
-        // The form colour only where no picture lies: a full-screen frame is written once.
-        const int sauve = SaveDC(mem);
+        // The pictures as they are now and, for one that fades, as they were before. A fade
+        // missing one of its two pictures shows the one there is, as outside a fade.
+        std::vector<Vue> maintenant, avant;
+        int opacite = -1;
         for (const Controle* c : forme_.controles())
             if (const auto* image = dynamic_cast<const Image*>(c); image && !c->parent() && c->visible()) {
-                const RECT r = surface_image(*image, rc);
-                if (!IsRectEmpty(&r)) ExcludeClipRect(mem, r.left, r.top, r.right, r.bottom);
+                maintenant.push_back(vue_de(*image));
+                Vue v = vue_avant(*image);
+                if (opacite < 0 && image->fondu() && dessinable(v) && dessinable(maintenant.back())) {
+                    opacite = image->fondu()->opacite;
+                    avant.push_back(std::move(v));
+                } else {
+                    avant.push_back(maintenant.back());
+                }
             }
-        FillRect(mem, &rc, pinceau(couleur_gdi(forme_.couleur)));
-        RestoreDC(mem, sauve);
-        for (const Controle* c : forme_.controles()) {
-            if (c->parent() || !c->visible()) continue;
-            if (const auto* image = dynamic_cast<const Image*>(c)) dessiner_image(mem, *image, rc);
-            if (c->genre() == Genre::Label) ecrire(mem, *c);
+        const COLORREF fond = couleur_gdi(forme_.couleur);
+        if (opacite < 0 || !fondu_.dessiner(tampon_.pixels(), rc, fond, avant, maintenant, opacite)) {
+            // The frame that ends a fade is its last layer already.
+            if (!fondu_.recopier(tampon_.pixels(), rc, fond, maintenant)) composer_images(mem, rc, fond, maintenant);
         }
+        // The captions over the pictures, at full strength during a fade too.
+        for (const Controle* c : forme_.controles())
+            if (!c->parent() && c->visible() && c->genre() == Genre::Label) ecrire(mem, *c);
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                ps.rcPaint.bottom - ps.rcPaint.top, mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     }

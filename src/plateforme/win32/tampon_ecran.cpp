@@ -10,6 +10,7 @@ void TamponEcran::liberer() {
     ancien_ = nullptr;
     dib_.reset();
     dc_.reset();
+    pixels_ = nullptr;
     largeur_ = hauteur_ = 0;
 }
 
@@ -32,6 +33,7 @@ HDC TamponEcran::preparer(int largeur, int hauteur) {
         return nullptr;
     }
     ancien_ = SelectObject(dc_.get(), dib_.get());
+    pixels_ = static_cast<uint32_t*>(bits);
     largeur_ = largeur;
     hauteur_ = hauteur;
     return dc_.get();
