@@ -134,6 +134,27 @@ def demarrage_vers_diaporama(banc):
 
 
 @scenario
+def fondu_du_vert_au_bleu(banc):
+    """With the settings a new user gets, a picture fades into the next: frames of blended
+    colour between a green and a blue one."""
+    noms = [f"{i:02d}_{'vert' if i % 2 == 0 else 'bleu'}.jpg" for i in range(12)]
+    dossier = montrer_dans_l_ordre(banc, noms, duree=1000)
+    for nom in noms:
+        couleur = "lime" if "vert" in nom else "blue"
+        subprocess.run(["convert", "-size", f"{LARGEUR}x{HAUTEUR}", f"xc:{couleur}", "-quality", "95",
+                        str(dossier / nom)], check=True, timeout=60)
+    banc.lancer()
+
+    def melange(capture):
+        r, v, b = capture.pixel(LARGEUR // 2, HAUTEUR // 2)
+        return r < 60 and 40 < v < 215 and 40 < b < 215
+
+    banc.attendre_ecran(melange, 40, "fondu", "un instant mi-vert mi-bleu entre deux images")
+    banc.touche("Escape")
+    banc.attendre_fin(30, 1)
+
+
+@scenario
 def legende_lisible_sur_blanc(banc):
     """The yellow caption over a white photo has a dark edge round its letters."""
     dossier = montrer_dans_l_ordre(banc, ["blanche.jpg"], duree=8000)
@@ -142,6 +163,9 @@ def legende_lisible_sur_blanc(banc):
     banc.lancer()
 
     def lisible(capture):
+        # The photo on screen, not the grey of the start.
+        if min(capture.pixel(960, 700)) <= 240:
+            return False
         zone = capture.zone(0, 0, 700, 70)
         jaunes = sum(1 for p in zone if nw.est_jaune(p))
         sombres = sum(1 for p in zone if max(p) < 70)
