@@ -2,7 +2,8 @@
 """Runs build/windows/nocturo.scr /s under Wine on a sample library in demo/prefix.
 
 With $DISPLAY the screen saver opens there and runs until Esc. Without it, it runs on a
-private Xvfb: screenshots every few seconds into demo/captures, then Esc.
+private Xvfb: screenshots every few seconds into demo/captures, then a burst of them (a
+crossfade shows there), then Esc.
 """
 import argparse
 import os
@@ -43,6 +44,7 @@ def main():
     args = argparse.ArgumentParser(description=__doc__)
     args.add_argument("--captures", type=int, default=5, help="screenshots without a display")
     args.add_argument("--intervalle", type=float, default=4, help="seconds between screenshots")
+    args.add_argument("--rafale", type=int, default=8, help="screenshots in a burst at the end")
     a = args.parse_args()
     scr = DEPOT / "build" / "windows" / "nocturo.scr"
     if not scr.is_file():
@@ -71,6 +73,9 @@ def main():
             for n in range(1, a.captures + 1):
                 time.sleep(a.intervalle)
                 print(f"capture : {wine.capturer(captures / f'demo_{n:02d}.png').fichier}")
+            # A burst, shots as fast as they come: a picture fading into the next shows there.
+            for n in range(1, a.rafale + 1):
+                print(f"capture : {wine.capturer(captures / f'demo_rafale_{n:02d}.png').fichier}")
             wine.touche("Escape", fenetre=wine.plein_ecran())
             code = nw.attendre_fin(processus, 30)
         print(f"Nocturo terminé, code de sortie {code}")
