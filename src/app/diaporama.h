@@ -152,7 +152,6 @@ public:
     CheckBox CheckBox_grand_menu{forme, "CheckBox_grand_menu", &Panel3};
     Label Label_fondu{forme, Genre::Label, "Label_fondu", &Panel3};
     Edit Edit_fondu{forme, "Edit_fondu", &Panel3};
-    CheckBox CheckBox_ecrans_images{forme, "CheckBox_ecrans_images", &Panel3};
 
     // ---- Delay panel ----
     Panel Panel2{forme, Genre::Panel, "Panel2"};

@@ -195,8 +195,6 @@ void Tdiapo::construire_controles() {
     poser(CheckBox_grand_menu, 349, 141, 133, 17, "grand menu constant");
     poser(Label_fondu, 150, 76, 122, 13, "fondu enchaîné (ms)", INDICE_FONDU);
     poser(Edit_fondu, 277, 73, 54, 21, "", INDICE_FONDU);
-    poser(CheckBox_ecrans_images, 150, 100, 190, 17, "écrans secondaires : images",
-          "décoché : les autres écrans restent noirs");
 
     // Delay panel.
     poser(Panel2, 767, 440, 252, 169, " ");

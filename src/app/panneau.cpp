@@ -159,7 +159,6 @@ void Tdiapo::lier_gestionnaires() {
     RadioGroup_exclusion.sur_clic = filtre;
     RadioGroup_titre_ecran.sur_clic = sauver;
     CheckBox_rnd.sur_clic = sauver;
-    CheckBox_ecrans_images.sur_clic = sauver;
     for (Edit* e : {&Edit_rayon_rnd, &Edit_nb_fouille, &Edit_indice_non_aleatoire, &Edit_vmax,
                     &Edit_annee_de, &Edit_annee_a, &Edit_mois_de, &Edit_mois_a, &Edit_fondu})
         e->sur_changement = sauver;

@@ -57,7 +57,6 @@ Controle& Tdiapo::controle_reglage(const CleReglage& cle) {
         {"CheckBox_fic_exclusion.Checked", &CheckBox_fic_exclusion},
         {"CheckBox_grand_menu.Checked", &CheckBox_grand_menu},
         {"fondu_enchaine_ms", &Edit_fondu},
-        {"CheckBox_ecrans_images.Checked", &CheckBox_ecrans_images},
     };
     for (const auto& [nom, controle] : liens)
         if (std::string_view(nom) == cle.nom) return *controle;

@@ -120,7 +120,6 @@ const std::vector<CleReglage>& cles_reglages_plus() {
     static const std::vector<CleReglage> cles = {
         // Up to ten seconds; 0 cuts from one picture to the next.
         entier("fondu_enchaine_ms", &R::fondu_ms, "600", "600", 0, 10000),
-        booleen("CheckBox_ecrans_images.Checked", &R::ecrans_images, "true"),
     };
     return cles;
 }

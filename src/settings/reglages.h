@@ -31,10 +31,8 @@ struct Reglages {
     bool affiche_annee = false;
     bool fichier_exclusion = false;
     bool grand_menu = false;
-    // Beyond the 37, in a file of their own: the crossfade (ms, 0 cuts) and what the other
-    // monitors show (pictures, or black).
+    // Beyond the 37, in a file of their own: the crossfade (ms, 0 cuts).
     int fondu_ms = 0;
-    bool ecrans_images = false;
 
     bool operator==(const Reglages&) const = default;
 };

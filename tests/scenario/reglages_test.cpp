@@ -178,7 +178,7 @@ TEST(Reglages, ChaqueCleRelueEtReecriteAIdentique) {
     EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES), octets_de_texte(FICHIER_PERSONNEL));
 }
 
-TEST(Reglages, LeFonduEtLesEcransDansLeurPropreFichier) {
+TEST(Reglages, LeFonduDansSonPropreFichier) {
     // A data directory of an earlier version has no second file: the defaults, and the
     // 37-line file written back exactly as before.
     {
@@ -187,11 +187,9 @@ TEST(Reglages, LeFonduEtLesEcransDansLeurPropreFichier) {
         ASSERT_EQ(s.demarrer(), std::nullopt);
         EXPECT_EQ(s.diapo->Edit_fondu.texte(), "600");
         EXPECT_EQ(s.diapo->reglages.fondu_ms, 600);
-        EXPECT_TRUE(s.diapo->CheckBox_ecrans_images.coche());
         s.diapo->Button2.cliquer();
         EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES), octets_de_texte(FICHIER_PERSONNEL));
-        EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES_PLUS),
-                  "fondu_enchaine_ms = 600\r\nCheckBox_ecrans_images.Checked = true\r\n");
+        EXPECT_EQ(s.machine.contenu(FICHIER_PARAMETRES_PLUS), "fondu_enchaine_ms = 600\r\n");
     }
     // Set in the panel, kept by the save, read at the next start; out of range, bounded.
     struct Cas {
@@ -202,7 +200,6 @@ TEST(Reglages, LeFonduEtLesEcransDansLeurPropreFichier) {
         Scenario s;
         ASSERT_EQ(s.demarrer(), std::nullopt);
         s.diapo->Edit_fondu.definir_texte(c.saisi);
-        s.diapo->CheckBox_ecrans_images.cliquer();
         EXPECT_TRUE(s.diapo->sauver_en_quittant);
         s.diapo->Button2.cliquer();
         EXPECT_EQ(s.diapo->reglages.fondu_ms, c.retenu) << c.saisi;
@@ -211,7 +208,6 @@ TEST(Reglages, LeFonduEtLesEcransDansLeurPropreFichier) {
         suivant.machine.creer_texte(FICHIER_PARAMETRES_PLUS, s.machine.contenu(FICHIER_PARAMETRES_PLUS));
         ASSERT_EQ(suivant.demarrer(), std::nullopt);
         EXPECT_EQ(suivant.diapo->reglages.fondu_ms, c.retenu) << c.saisi;
-        EXPECT_FALSE(suivant.diapo->reglages.ecrans_images) << c.saisi;
     }
 }
 
