@@ -7,6 +7,8 @@ namespace nocturo {
 void Tdiapo::FormKeyUp(int touche) {
     touche_appuyee = true;
     derniere_touche = touche;
+    // At once, whatever runs: a gesture that waits (the viewer) holds the machine's queue.
+    if (touche == VK_ECHAP || touche == VK_Q) quitter();
     EvenementSpectacle e = evenement(SorteEvenement::touche);
     e.touche = touche;
     e.maj = touche == VK_SUPPR && plateforme.maj_enfoncee();

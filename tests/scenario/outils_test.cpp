@@ -105,6 +105,17 @@ TEST_F(Outils, UnVisualiseurAbsentLeDitEtProposeUnAutreProgramme) {
     EXPECT_EQ(d.xnview_alternative_Label.legende(), "C:\\Outils\\visio.exe");
 }
 
+TEST_F(Outils, EchapPendantLeVisualiseurTermineToutDeSuite) {
+    // The viewer's slideshow runs a minute; Esc released a second in ends the program then.
+    d.catalogue.ajouter("D:\\Photos\\2014-10 Avignon", "IMG_0001.JPG");
+    m.reponses_confirmation = {true};
+    m.duree_processus_ms = 60000;
+    const double debut = m.ms;
+    m.touche_a(debut + 1000, VK_ECHAP);
+    EXPECT_EQ(s.executer([&] { d.touche_relachee(VK_F3); }), 1);
+    EXPECT_LT(m.ms - debut, 2000);
+}
+
 TEST_F(Outils, F3DemandeLanceLeDiaporamaDuVisualiseurPuisBasculeLePanneau) {
     d.catalogue.ajouter("D:\\Photos\\2014-10 Avignon", "IMG_0001.JPG");
     const bool ouvert = d.Panel1.visible();
