@@ -38,11 +38,11 @@ void Tdiapo::boucle_diaporama() {
     if (pompe_en_cours_) return;  // the running pump takes the new state at its next turn
     Plateforme& p = plateforme;
     const Drapeau en_cours(pompe_en_cours_);
-    while (spectacle_.phase != Phase::arret) {
-        if (anime(spectacle_)) {
+    while (automate_.phase != Phase::arret) {
+        if (anime(automate_)) {
             p.attendre_rafraichissement();
-        } else if (a_reveil(spectacle_)) {
-            const double reste = reveil(spectacle_) - p.millisecondes();
+        } else if (a_reveil(automate_)) {
+            const double reste = reveil(automate_) - p.millisecondes();
             if (reste > 0) p.attendre_message(static_cast<int>(std::min(reste, 100.0) + 0.999));
         } else {
             // Paused: nothing is timed, the keys do it all.
@@ -53,18 +53,18 @@ void Tdiapo::boucle_diaporama() {
     }
 }
 
-EvenementSpectacle Tdiapo::evenement(SorteEvenement sorte) {
-    EvenementSpectacle e;
+EvenementAutomate Tdiapo::evenement(SorteEvenement sorte) {
+    EvenementAutomate e;
     e.sorte = sorte;
     e.ms = plateforme.millisecondes();
     e.catalogue_vide = catalogue.vide();
     e.historique_indice = historique.indice;
     e.historique_nombre = static_cast<int>(historique.lignes.size());
-    e.parametres = parametres_spectacle();
+    e.parametres = parametres_automate();
     return e;
 }
 
-void Tdiapo::nourrir(const EvenementSpectacle& e) {
+void Tdiapo::nourrir(const EvenementAutomate& e) {
     evenements_.push_back(e);
     // An event raised while gestures run (an answer, a key in a message box) waits its
     // turn: one transition at a time, the stack stays flat.
@@ -72,13 +72,13 @@ void Tdiapo::nourrir(const EvenementSpectacle& e) {
     const Drapeau en_cours(en_transition_);
     try {
         while (!evenements_.empty()) {
-            const EvenementSpectacle ev = evenements_.front();
+            const EvenementAutomate ev = evenements_.front();
             evenements_.pop_front();
-            Transition t = transition(spectacle_, ev);
-            spectacle_ = std::move(t.etat);
-            for (const ActionSpectacle& a : t.actions) accomplir(a);
+            Transition t = transition(automate_, ev);
+            automate_ = std::move(t.etat);
+            for (const ActionAutomate& a : t.actions) accomplir(a);
             // The picture before is kept only for a fade on its way or running.
-            if (spectacle_.phase != Phase::fondu && spectacle_.phase != Phase::suivante) image_avant_.reset();
+            if (automate_.phase != Phase::fondu && automate_.phase != Phase::suivante) image_avant_.reset();
         }
     } catch (...) {
         evenements_.clear();
@@ -87,7 +87,7 @@ void Tdiapo::nourrir(const EvenementSpectacle& e) {
 }
 
 void Tdiapo::repondre(Issue issue) {
-    EvenementSpectacle e = evenement(SorteEvenement::image_posee);
+    EvenementAutomate e = evenement(SorteEvenement::image_posee);
     e.issue = issue;
     const std::shared_ptr<const ImagePrete>& image = Image2.image();
     if (issue == Issue::image && image) e.propre = image->propre;
@@ -95,7 +95,7 @@ void Tdiapo::repondre(Issue issue) {
     nourrir(e);
 }
 
-void Tdiapo::accomplir(const ActionSpectacle& a) {
+void Tdiapo::accomplir(const ActionAutomate& a) {
     Plateforme& p = plateforme;
     switch (a.geste) {
         case Geste::quitter:

@@ -9,19 +9,19 @@ void Tdiapo::FormKeyUp(int touche) {
     derniere_touche = touche;
     // At once, whatever runs: a gesture that waits (the viewer) holds the machine's queue.
     if (touche == VK_ECHAP || touche == VK_Q) quitter();
-    EvenementSpectacle e = evenement(SorteEvenement::touche);
+    EvenementAutomate e = evenement(SorteEvenement::touche);
     e.touche = touche;
     e.maj = touche == VK_SUPPR && plateforme.maj_enfoncee();
     nourrir(e);
     // A show stopped by a key starts again here; a running one goes on in its own pump.
-    if (spectacle_.phase != Phase::arret) boucle_diaporama();
+    if (automate_.phase != Phase::arret) boucle_diaporama();
 }
 
 void Tdiapo::Timer1Timer() {
     Plateforme& p = plateforme;
     // With no show running, what the walk beside it found comes in here; while it runs, it
     // comes between two pictures.
-    if (catalogue.vide() || !defile(spectacle_)) appliquer_rafraichissement();
+    if (catalogue.vide() || !defile(automate_)) appliquer_rafraichissement();
     const Point pointeur = p.position_curseur();
     ++nb_tops;
     const double t = p.maintenant();

@@ -25,7 +25,7 @@
 #include "show/prechargement.h"
 #include "show/paquet.h"
 #include "show/selection.h"
-#include "show/spectacle.h"
+#include "show/automate.h"
 
 namespace nocturo {
 
@@ -289,9 +289,9 @@ public:
     // Called while it runs (from a key), it returns at once: one pump at a time.
     void boucle_diaporama();
     // One event for the machine; the gestures it returns are done before the next event.
-    void nourrir(const EvenementSpectacle& e);
-    EvenementSpectacle evenement(SorteEvenement sorte);
-    const EtatSpectacle& spectacle() const { return spectacle_; }
+    void nourrir(const EvenementAutomate& e);
+    EvenementAutomate evenement(SorteEvenement sorte);
+    const EtatAutomate& automate() const { return automate_; }
     int indice_suivant();
     // The picture decoded (or taken from the preload), then put into the picture control:
     // the captions that depend on it (its year) are set between the two.
@@ -326,7 +326,7 @@ public:
     void tic_minuterie() { executer([&] { Timer1Timer(); }); }
 
 private:
-    void accomplir(const ActionSpectacle& a);
+    void accomplir(const ActionAutomate& a);
     // Tells the machine how the picture just put in the control came.
     void repondre(Issue issue);
     // The next new picture in the control, with its captions; `rien` when no picture can be
@@ -337,7 +337,7 @@ private:
     // Paused: one step through the history (none for 0); false when nothing was put in the
     // control.
     bool parcourir_historique(int pas);
-    ParametresSpectacle parametres_spectacle() const;
+    ParametresAutomate parametres_automate() const;
     void ajouter_historique(const std::string& chemin);
     // The current-directory list takes the place of the drawn picture while it lasts.
     void etape_fichier_rep_courant();
@@ -357,8 +357,8 @@ private:
     bool parametres_lus_ = false;
     bool historique_lu_ = false;
 
-    EtatSpectacle spectacle_;
-    std::deque<EvenementSpectacle> evenements_;
+    EtatAutomate automate_;
+    std::deque<EvenementAutomate> evenements_;
     bool en_transition_ = false;
     bool pompe_en_cours_ = false;
     // The picture last put in the control: how it came, its path, whether it is a history

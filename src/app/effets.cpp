@@ -77,8 +77,8 @@ void Tdiapo::poser_image(Chargement c, const std::string& chemin, bool rejeu) {
 
 void Tdiapo::placer_image(const Cadre& c) { Image2.definir_bornes(c.gauche, c.haut, c.largeur, c.hauteur); }
 
-ParametresSpectacle Tdiapo::parametres_spectacle() const {
-    ParametresSpectacle p;
+ParametresAutomate Tdiapo::parametres_automate() const {
+    ParametresAutomate p;
     p.ecran = ecran();
     p.effet = reglages_effet();
     const Reglages& r = reglages;

@@ -31,11 +31,11 @@ TEST_F(Commandes, EspaceMontreEtCacheLePanneauAvecLeCurseur) {
     EXPECT_FALSE(d().Panel1.visible());
     EXPECT_FALSE(d().Panel3.visible());
     EXPECT_FALSE(d().Panel2.visible());
-    EXPECT_FALSE(d().spectacle().panneau);
+    EXPECT_FALSE(d().automate().panneau);
     EXPECT_EQ(d().Button_avec_sans_option.legende(), "plus d'options");
     d().touche_relachee(VK_ESPACE);
     EXPECT_TRUE(d().Panel1.visible());
-    EXPECT_TRUE(d().spectacle().panneau);
+    EXPECT_TRUE(d().automate().panneau);
     EXPECT_EQ(d().Panel1.haut(), 1080 - 39 - 12);
     EXPECT_EQ(s.machine.curseur, d().curseur_normal);
 }

@@ -391,7 +391,7 @@ TEST_F(Diaporama, DixMilleFlechesEtEspacesNeCreusentPasLaPile) {
     EXPECT_LT(plus_haut - plus_bas, 64u * 1024u);
     // The show is still sound: paused, one step back from the newest picture.
     EXPECT_TRUE(d.Panel1.visible());
-    EXPECT_FALSE(defile(d.spectacle()));
+    EXPECT_FALSE(defile(d.automate()));
     EXPECT_EQ(d.historique.indice, static_cast<int>(d.historique.lignes.size()) - 2);
     for (const std::string& p : d.historique.lignes) EXPECT_EQ(p.rfind(PHOTOS, 0), 0u) << p;
 }

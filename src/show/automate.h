@@ -30,7 +30,7 @@ struct Etape {
 };
 
 // What the show reads of the settings, taken again with each picture.
-struct ParametresSpectacle {
+struct ParametresAutomate {
     Taille ecran;
     ReglagesEffet effet;
     // dt0_a, dt1_a, dt2_a, dt2_b, dt3_a, dt3_b, dt4_a, dt4_b, dt5_a, dt5_b
@@ -40,17 +40,17 @@ struct ParametresSpectacle {
 
 // The holds and zoom of an effect, in order. A hold waits whole tenths of a second: 250 ms
 // waits 200, under 100 nothing.
-std::vector<Etape> etapes_effet(const ParametresSpectacle& p);
+std::vector<Etape> etapes_effet(const ParametresAutomate& p);
 
 // However short the durations, a picture stays this long: at 0 the show would otherwise
 // decode and paint as fast as the machine can, for pictures nobody sees.
 constexpr double PLANCHER_MS = 500;
 constexpr double ROUGE_MS = 2000;
 
-struct EtatSpectacle {
+struct EtatAutomate {
     Phase phase = Phase::arret;
     bool panneau = false;  // the panel open (paused, or shown over nothing to show)
-    ParametresSpectacle parametres;
+    ParametresAutomate parametres;
     // The picture on screen.
     Taille propre;
     std::vector<Etape> etapes;
@@ -82,7 +82,7 @@ enum class Issue {
     rien,        // nothing can be shown now
 };
 
-struct EvenementSpectacle {
+struct EvenementAutomate {
     SorteEvenement sorte = SorteEvenement::tic;
     double ms = 0;
     int touche = 0;
@@ -94,7 +94,7 @@ struct EvenementSpectacle {
     Issue issue = Issue::image;
     Taille propre;
     bool image_avant = false;  // a picture was on screen to fade from
-    ParametresSpectacle parametres;
+    ParametresAutomate parametres;
 };
 
 enum class Geste {
@@ -118,26 +118,26 @@ enum class Geste {
     fin_image,            // the picture's turn is over: the panel's labels follow it
 };
 
-struct ActionSpectacle {
+struct ActionAutomate {
     Geste geste;
     int valeur = 0;
     Cadre cadre;
-    bool operator==(const ActionSpectacle&) const = default;
+    bool operator==(const ActionAutomate&) const = default;
 };
 
 struct Transition {
-    EtatSpectacle etat;
-    std::vector<ActionSpectacle> actions;
+    EtatAutomate etat;
+    std::vector<ActionAutomate> actions;
 };
 
-Transition transition(const EtatSpectacle& etat, const EvenementSpectacle& e);
+Transition transition(const EtatAutomate& etat, const EvenementAutomate& e);
 
 // Frames are wanted at every refresh (a fade, a zoom); otherwise the next tick is due at
 // `reveil` (none when nothing is timed).
-bool anime(const EtatSpectacle& e);
-bool a_reveil(const EtatSpectacle& e);
-double reveil(const EtatSpectacle& e);
+bool anime(const EtatAutomate& e);
+bool a_reveil(const EtatAutomate& e);
+double reveil(const EtatAutomate& e);
 // The show runs: a picture is on its way or on screen at the show's pace.
-bool defile(const EtatSpectacle& e);
+bool defile(const EtatAutomate& e);
 
 }  // namespace nocturo

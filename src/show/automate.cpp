@@ -1,4 +1,4 @@
-#include "show/spectacle.h"
+#include "show/automate.h"
 
 #include <algorithm>
 
@@ -10,8 +10,8 @@ int dixiemes(int ms) { return ms >= 100 ? ms / 100 * 100 : 0; }
 
 // One transition being worked out: the state as it goes, and the gestures in order.
 struct Calcul {
-    EtatSpectacle e;
-    std::vector<ActionSpectacle> actions;
+    EtatAutomate e;
+    std::vector<ActionAutomate> actions;
     void faire(Geste g, int valeur = 0, Cadre cadre = {}) { actions.push_back({g, valeur, cadre}); }
 };
 
@@ -36,7 +36,7 @@ void demander(Calcul& c) {
 }
 
 // A new run of the show, as Space, the arrows and the start begin one.
-void relancer(Calcul& c, const EvenementSpectacle& ev, int pas = 0) {
+void relancer(Calcul& c, const EvenementAutomate& ev, int pas = 0) {
     c.faire(Geste::recommencer);
     c.e.arret_apres = c.e.zoom_coupe = false;
     if (ev.catalogue_vide) {
@@ -82,7 +82,7 @@ void tenir(Calcul& c, double ms, const Etape& etape) {
 
 void commencer_etape(Calcul& c, double ms) {
     const Etape& etape = c.e.etapes[static_cast<size_t>(c.e.etape)];
-    const ParametresSpectacle& p = c.e.parametres;
+    const ParametresAutomate& p = c.e.parametres;
     switch (etape.pose) {
         case Pose::ajuste:
         case Pose::rempli: {
@@ -113,7 +113,7 @@ void commencer_etape(Calcul& c, double ms) {
     }
 }
 
-void image_posee(Calcul& c, const EvenementSpectacle& ev) {
+void image_posee(Calcul& c, const EvenementAutomate& ev) {
     if (c.e.phase == Phase::pause) {
         // A step through the history shows the picture whole, with a short tone.
         if (ev.issue == Issue::image && ev.propre.largeur > 0 && ev.propre.hauteur > 0)
@@ -185,7 +185,7 @@ void tic(Calcul& c, double ms) {
             if (ms >= c.e.fin) finir_image(c);
             return;
         case Phase::zoom: {
-            const ParametresSpectacle& p = c.e.parametres;
+            const ParametresAutomate& p = c.e.parametres;
             if (c.e.pas_zoom < static_cast<int>(c.e.largeurs.size())) {
                 const int w = c.e.largeurs[static_cast<size_t>(c.e.pas_zoom++)];
                 c.faire(Geste::placer, 0, cadre_zoom(p.ecran, c.e.propre, w, p.effet.haut));
@@ -201,13 +201,13 @@ void tic(Calcul& c, double ms) {
     }
 }
 
-bool zoom_a_venir(const EtatSpectacle& e) {
+bool zoom_a_venir(const EtatAutomate& e) {
     for (size_t i = static_cast<size_t>(std::max(e.etape, 0)); i < e.etapes.size(); ++i)
         if (e.etapes[i].pose == Pose::zoom) return true;
     return false;
 }
 
-void touche(Calcul& c, const EvenementSpectacle& ev) {
+void touche(Calcul& c, const EvenementAutomate& ev) {
     const int k = ev.touche;
     if (k == VK_ECHAP || k == VK_Q) {
         c.faire(Geste::quitter);
@@ -265,7 +265,7 @@ void touche(Calcul& c, const EvenementSpectacle& ev) {
 
 }  // namespace
 
-std::vector<Etape> etapes_effet(const ParametresSpectacle& p) {
+std::vector<Etape> etapes_effet(const ParametresAutomate& p) {
     const int* d = p.durees;
     switch (effet_retenu(p.effet.effet)) {
         case 1: return {{Pose::rempli, d[1]}};
@@ -277,7 +277,7 @@ std::vector<Etape> etapes_effet(const ParametresSpectacle& p) {
     }
 }
 
-Transition transition(const EtatSpectacle& etat, const EvenementSpectacle& ev) {
+Transition transition(const EtatAutomate& etat, const EvenementAutomate& ev) {
     Calcul c{etat, {}};
     switch (ev.sorte) {
         case SorteEvenement::demarrer:
@@ -298,12 +298,12 @@ Transition transition(const EtatSpectacle& etat, const EvenementSpectacle& ev) {
     return {std::move(c.e), std::move(c.actions)};
 }
 
-bool anime(const EtatSpectacle& e) { return e.phase == Phase::fondu || e.phase == Phase::zoom; }
+bool anime(const EtatAutomate& e) { return e.phase == Phase::fondu || e.phase == Phase::zoom; }
 
-bool a_reveil(const EtatSpectacle& e) { return e.phase == Phase::maintien || e.phase == Phase::rouge; }
+bool a_reveil(const EtatAutomate& e) { return e.phase == Phase::maintien || e.phase == Phase::rouge; }
 
-double reveil(const EtatSpectacle& e) { return e.fin; }
+double reveil(const EtatAutomate& e) { return e.fin; }
 
-bool defile(const EtatSpectacle& e) { return e.phase == Phase::suivante || image_en_cours(e.phase); }
+bool defile(const EtatAutomate& e) { return e.phase == Phase::suivante || image_en_cours(e.phase); }
 
 }  // namespace nocturo

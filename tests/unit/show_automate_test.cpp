@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "show/spectacle.h"
+#include "show/automate.h"
 
 namespace nocturo::test {
 namespace {
@@ -12,8 +12,8 @@ constexpr int TOUCHE_A = 65;
 const Taille ECRAN{1920, 1080};
 const Taille QUATRE_TIERS{4000, 3000};
 
-ParametresSpectacle parametres(int effet, int fondu_ms = 0, int dt0_a = 1000) {
-    ParametresSpectacle p;
+ParametresAutomate parametres(int effet, int fondu_ms = 0, int dt0_a = 1000) {
+    ParametresAutomate p;
     p.ecran = ECRAN;
     p.effet = {effet, 16, 250, 100};
     const int durees[10] = {dt0_a, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000};
@@ -22,22 +22,22 @@ ParametresSpectacle parametres(int effet, int fondu_ms = 0, int dt0_a = 1000) {
     return p;
 }
 
-EvenementSpectacle demarrer(bool vide = false) {
-    EvenementSpectacle e;
+EvenementAutomate demarrer(bool vide = false) {
+    EvenementAutomate e;
     e.sorte = SorteEvenement::demarrer;
     e.catalogue_vide = vide;
     return e;
 }
 
-EvenementSpectacle tic(double ms) {
-    EvenementSpectacle e;
+EvenementAutomate tic(double ms) {
+    EvenementAutomate e;
     e.sorte = SorteEvenement::tic;
     e.ms = ms;
     return e;
 }
 
-EvenementSpectacle touche(int k, double ms = 100, int indice = 9, int nombre = 10) {
-    EvenementSpectacle e;
+EvenementAutomate touche(int k, double ms = 100, int indice = 9, int nombre = 10) {
+    EvenementAutomate e;
     e.sorte = SorteEvenement::touche;
     e.touche = k;
     e.ms = ms;
@@ -46,9 +46,9 @@ EvenementSpectacle touche(int k, double ms = 100, int indice = 9, int nombre = 1
     return e;
 }
 
-EvenementSpectacle posee(Issue issue, const ParametresSpectacle& p, Taille propre = QUATRE_TIERS, bool avant = false,
+EvenementAutomate posee(Issue issue, const ParametresAutomate& p, Taille propre = QUATRE_TIERS, bool avant = false,
                          double ms = 0) {
-    EvenementSpectacle e;
+    EvenementAutomate e;
     e.sorte = SorteEvenement::image_posee;
     e.issue = issue;
     e.propre = propre;
@@ -59,43 +59,43 @@ EvenementSpectacle posee(Issue issue, const ParametresSpectacle& p, Taille propr
 }
 
 // The state after these events, from a window that has just started.
-EtatSpectacle apres(const std::vector<EvenementSpectacle>& evenements) {
-    EtatSpectacle e;
-    for (const EvenementSpectacle& ev : evenements) e = transition(e, ev).etat;
+EtatAutomate apres(const std::vector<EvenementAutomate>& evenements) {
+    EtatAutomate e;
+    for (const EvenementAutomate& ev : evenements) e = transition(e, ev).etat;
     return e;
 }
 
 // A picture of 4:3 on screen since 0 ms with this effect.
-EtatSpectacle montrant(int effet, int fondu_ms = 0, std::vector<EvenementSpectacle> puis = {}, int dt0_a = 1000) {
-    std::vector<EvenementSpectacle> v = {demarrer(), posee(Issue::image, parametres(effet, fondu_ms, dt0_a), QUATRE_TIERS,
+EtatAutomate montrant(int effet, int fondu_ms = 0, std::vector<EvenementAutomate> puis = {}, int dt0_a = 1000) {
+    std::vector<EvenementAutomate> v = {demarrer(), posee(Issue::image, parametres(effet, fondu_ms, dt0_a), QUATRE_TIERS,
                                                            fondu_ms > 0)};
     v.insert(v.end(), puis.begin(), puis.end());
     return apres(v);
 }
 
-EtatSpectacle en_pause() { return montrant(0, 0, {touche(VK_ESPACE)}); }
+EtatAutomate en_pause() { return montrant(0, 0, {touche(VK_ESPACE)}); }
 
-ActionSpectacle g(Geste geste, int valeur = 0) { return {geste, valeur, {}}; }
-ActionSpectacle placer(Cadre c) { return {Geste::placer, 0, c}; }
+ActionAutomate g(Geste geste, int valeur = 0) { return {geste, valeur, {}}; }
+ActionAutomate placer(Cadre c) { return {Geste::placer, 0, c}; }
 
 const Cadre AJUSTE{240, 0, 1440, 1080};
 const Cadre REMPLI{0, 0, 1920, 1440};
 
 struct Ligne {
     const char* ce_qu_il_montre;
-    std::function<EtatSpectacle()> avant;
-    EvenementSpectacle evenement;
+    std::function<EtatAutomate()> avant;
+    EvenementAutomate evenement;
     Phase phase;
-    std::vector<ActionSpectacle> gestes;
+    std::vector<ActionAutomate> gestes;
 };
 
-TEST(Spectacle, TableDesTransitions) {
-    const ParametresSpectacle effet0 = parametres(0);
+TEST(Automate, TableDesTransitions) {
+    const ParametresAutomate effet0 = parametres(0);
     const Ligne lignes[] = {
         // Starting.
-        {"le debut demande une image", [] { return EtatSpectacle{}; }, demarrer(), Phase::suivante,
+        {"le debut demande une image", [] { return EtatAutomate{}; }, demarrer(), Phase::suivante,
          {g(Geste::recommencer), g(Geste::poser_suivante)}},
-        {"un catalogue vide ouvre le panneau", [] { return EtatSpectacle{}; }, demarrer(true), Phase::arret,
+        {"un catalogue vide ouvre le panneau", [] { return EtatAutomate{}; }, demarrer(true), Phase::arret,
          {g(Geste::recommencer), g(Geste::panneau_vide)}},
         // A picture comes.
         {"4:3 ajustee, en 1440 x 1080 a (240, 0)", [] { return apres({demarrer()}); }, posee(Issue::image, effet0),
@@ -166,7 +166,7 @@ TEST(Spectacle, TableDesTransitions) {
          {placer(AJUSTE), g(Geste::tonalite), g(Geste::fin_image)}},
         {"en pause, une autre touche ne change rien a l'ecran", en_pause, touche(TOUCHE_A), Phase::arret, {}},
         {"en pause, Suppr : plus cette image", en_pause, [] {
-             EvenementSpectacle e = touche(VK_SUPPR);
+             EvenementAutomate e = touche(VK_SUPPR);
              e.maj = true;
              return e;
          }(), Phase::pause, {g(Geste::ne_plus_afficher, 1), g(Geste::recommencer), g(Geste::revoir_historique)}},
@@ -201,21 +201,21 @@ TEST(Spectacle, TableDesTransitions) {
     }
 }
 
-TEST(Spectacle, LeFonduNeDurePasPlusQueLaPremiereAttente) {
+TEST(Automate, LeFonduNeDurePasPlusQueLaPremiereAttente) {
     // Holds of 300 ms: the fade takes the 300 ms, the pace stays the user's.
-    ParametresSpectacle p = parametres(2, 600);
+    ParametresAutomate p = parametres(2, 600);
     p.durees[2] = p.durees[3] = 300;
-    const EtatSpectacle e = apres({demarrer(), posee(Issue::image, p, QUATRE_TIERS, true)});
+    const EtatAutomate e = apres({demarrer(), posee(Issue::image, p, QUATRE_TIERS, true)});
     ASSERT_EQ(e.phase, Phase::fondu);
     EXPECT_EQ(e.fin_fondu, 300);
     EXPECT_EQ(transition(e, tic(300)).etat.phase, Phase::maintien);
-    EXPECT_EQ(transition(e, tic(300)).actions, (std::vector<ActionSpectacle>{g(Geste::fin_fondu), placer(REMPLI)}));
+    EXPECT_EQ(transition(e, tic(300)).actions, (std::vector<ActionAutomate>{g(Geste::fin_fondu), placer(REMPLI)}));
 }
 
-TEST(Spectacle, LeZoomPartDOuLeFonduALaisseLImage) {
+TEST(Automate, LeZoomPartDOuLeFonduALaisseLImage) {
     // Effects 3 to 5: the zoom's first frame is the frame the fade ended on.
     for (int effet : {3, 4, 5}) {
-        EtatSpectacle e = montrant(effet, 600);
+        EtatAutomate e = montrant(effet, 600);
         const Cadre fin_fondu = transition(apres({demarrer()}), posee(Issue::image, parametres(effet, 600),
                                                                        QUATRE_TIERS, true))
                                     .actions[1]
@@ -227,16 +227,16 @@ TEST(Spectacle, LeZoomPartDOuLeFonduALaisseLImage) {
     }
 }
 
-TEST(Spectacle, UnPanoramaCommenceSonZoomAuCentre) {
+TEST(Automate, UnPanoramaCommenceSonZoomAuCentre) {
     // 4:1 fitted at (0, 300): the zoom grows it about the middle of the screen, with no
     // jump to the top and no black below.
-    EtatSpectacle e = apres({demarrer(), posee(Issue::image, parametres(3), {4000, 1000})});
+    EtatAutomate e = apres({demarrer(), posee(Issue::image, parametres(3), {4000, 1000})});
     Transition t = transition(e, tic(2000));
     ASSERT_EQ(t.etat.phase, Phase::zoom);
     EXPECT_EQ(t.actions.back().cadre, (Cadre{0, 300, 1920, 480}));
     double ms = 2000;
     while (t.etat.phase == Phase::zoom) {
-        for (const ActionSpectacle& a : t.actions) {
+        for (const ActionAutomate& a : t.actions) {
             if (a.geste != Geste::placer) continue;
             const Cadre& c = a.cadre;
             if (c.hauteur <= ECRAN.hauteur) {
