@@ -60,7 +60,6 @@ EvenementAutomate Tdiapo::evenement(SorteEvenement sorte) {
     e.catalogue_vide = catalogue.vide();
     e.historique_indice = historique.indice;
     e.historique_nombre = static_cast<int>(historique.lignes.size());
-    e.parametres = parametres_automate();
     return e;
 }
 
@@ -89,6 +88,8 @@ void Tdiapo::nourrir(const EvenementAutomate& e) {
 void Tdiapo::repondre(Issue issue) {
     EvenementAutomate e = evenement(SorteEvenement::image_posee);
     e.issue = issue;
+    // Read with each picture, not at every tick.
+    e.parametres = parametres_automate();
     const std::shared_ptr<const ImagePrete>& image = Image2.image();
     if (issue == Issue::image && image) e.propre = image->propre;
     e.image_avant = image_avant_ != nullptr;

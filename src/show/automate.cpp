@@ -113,6 +113,13 @@ void commencer_etape(Calcul& c, double ms) {
     }
 }
 
+// Nothing could be decoded: two seconds of red.
+void rougir(Calcul& c, double ms) {
+    c.faire(Geste::couleur_rouge);
+    c.e.phase = Phase::rouge;
+    c.e.fin = ms + ROUGE_MS;
+}
+
 void image_posee(Calcul& c, const EvenementAutomate& ev) {
     if (c.e.phase == Phase::pause) {
         // A step through the history shows the picture whole, with a short tone.
@@ -140,19 +147,12 @@ void image_posee(Calcul& c, const EvenementAutomate& ev) {
             c.e.fin = ev.ms;
             return;
         case Issue::illisible:
-            c.faire(Geste::couleur_noire);
-            c.faire(Geste::couleur_rouge);
-            c.e.phase = Phase::rouge;
-            c.e.fin = ev.ms + ROUGE_MS;
-            return;
         case Issue::image:
             break;
     }
     c.faire(Geste::couleur_noire);
-    if (ev.propre.largeur <= 0 || ev.propre.hauteur <= 0) {
-        c.faire(Geste::couleur_rouge);
-        c.e.phase = Phase::rouge;
-        c.e.fin = ev.ms + ROUGE_MS;
+    if (ev.issue == Issue::illisible || ev.propre.largeur <= 0 || ev.propre.hauteur <= 0) {
+        rougir(c, ev.ms);
         return;
     }
     c.e.propre = ev.propre;
